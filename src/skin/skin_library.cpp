@@ -1,0 +1,1 @@
+#include "skin/skin_library.h"
