@@ -1,1 +1,0 @@
-// Linux platform layer.
