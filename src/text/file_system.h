@@ -15,6 +15,12 @@ public:
     virtual Text executablePath() = 0;
     // The separator between directory names in this platform's paths.
     [[nodiscard]] virtual char pathSeparator() const = 0;
+    // Writes the system directory and its NUL into `buffer` when they fit in `capacity`
+    // bytes; otherwise, or on a platform without one, leaves the buffer as it was.
+    virtual void getSystemDirectory(char* buffer, int capacity) {
+        static_cast<void>(buffer);
+        static_cast<void>(capacity);
+    }
 };
 
 // True when the path names an existing file or directory; the empty path is false.
