@@ -3,7 +3,7 @@ cmake_minimum_required(VERSION 3.25)
 set(allowed
     algorithm array atomic bit cassert cctype cerrno charconv chrono climits cmath compare
     concepts cstddef cstdint cstdio cstdlib cstring deque functional initializer_list iterator
-    limits map memory numeric optional set span string string_view system_error tuple
+    limits map memory new numeric optional set span string string_view system_error tuple
     type_traits unordered_map unordered_set utility variant vector)
 set(failures "")
 foreach(subsystem text web app skin)

@@ -15,6 +15,12 @@ Text::Text(const char* cString) {
 
 Text::Text(std::string_view bytes) : bytes_(bytes.substr(0, bytes.find('\0'))) {}
 
+Text::Text(std::string&& bytes) : bytes_(std::move(bytes)) {
+    if (const std::size_t zero = bytes_.find('\0'); zero != std::string::npos) {
+        bytes_.resize(zero);
+    }
+}
+
 Bytes::Bytes(std::string_view bytes) : bytes_(bytes.begin(), bytes.end()) {}
 
 Bytes::Bytes(std::vector<std::uint8_t> bytes) : bytes_(std::move(bytes)) {}

@@ -17,6 +17,8 @@ public:
     Text(const char* cString);  // NOLINT(google-explicit-constructor): literals read as texts
     // Takes the bytes up to the first zero byte of `bytes`.
     explicit Text(std::string_view bytes);
+    // Takes over `bytes`, cut at their first zero byte.
+    explicit Text(std::string&& bytes);
 
     [[nodiscard]] std::string_view view() const { return bytes_; }
     explicit operator std::string_view() const { return bytes_; }
