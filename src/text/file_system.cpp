@@ -1,18 +1,18 @@
 #include "text/file_system.h"
 
-#include <string_view>
-
 namespace hotlist {
 
 bool fileExists(FileSystem& files, const Text& path) {
     return !path.empty() && files.findFirstFile(path);
 }
 
-// Up to, not including, the last separator, so "C:\hotlist.exe" gives "C:".
+// Up to, not including, the last separator, so "C:\hotlist.exe" gives "C:". The search
+// walks by characters: a second byte equal to the separator inside a double-byte character
+// of a directory name is not a separator.
 Text runDirectory(FileSystem& files) {
     const Text path = files.executablePath();
-    const std::size_t last = path.view().rfind(files.pathSeparator());
-    return last == std::string_view::npos ? Text() : Text(path.view().substr(0, last));
+    const int last = findTextReverse(path, charFromCode(files.pathSeparator()));
+    return last < 1 ? Text() : textLeft(path, last - 1);
 }
 
 }  // namespace hotlist
