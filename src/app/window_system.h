@@ -115,6 +115,8 @@ public:
     // no owner window.
     virtual void messageBox(const Text& text, const Text& caption, int style,
                             NativeMainWindow* owner) = 0;
+    // The wait cursor over the program's windows while the GUI thread is blocked.
+    virtual void setBusyCursor(bool /*busy*/) {}
 };
 
 // Opens an address in the user's default browser; failures are silent.
