@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "text/allocation_guard.h"
 #include "text/fatal_stop.h"
 
 namespace hotlist {
@@ -66,7 +67,9 @@ Bytes multiByteToWide(CodePageConverter& converter, const Bytes& bytes, unsigned
     if (size > std::numeric_limits<std::int32_t>::max()) {
         outOfMemory(static_cast<std::size_t>(size));
     }
-    std::vector<char16_t> output(static_cast<std::size_t>(units));
+    auto output = guardAllocation(static_cast<std::size_t>(size), [&] {
+        return std::vector<char16_t>(static_cast<std::size_t>(units));
+    });
     converter.MultiByteToWideChar(codePage, terminated.c_str(), output.data(), units);
     return littleEndianBytes(output);
 }
@@ -82,7 +85,9 @@ Bytes wideToMultiByte(CodePageConverter& converter, const Bytes& wide, unsigned 
     if (size <= 0) {
         return {};
     }
-    std::vector<std::uint8_t> output(static_cast<std::size_t>(size));
+    auto output = guardAllocation(static_cast<std::size_t>(size), [&] {
+        return std::vector<std::uint8_t>(static_cast<std::size_t>(size));
+    });
     converter.WideCharToMultiByte(codePage, terminated.c_str(),
                                   reinterpret_cast<char*>(output.data()), size);
     // Bounded by the buffer, in case a converter wrote no terminator.
@@ -91,11 +96,11 @@ Bytes wideToMultiByte(CodePageConverter& converter, const Bytes& wide, unsigned 
 }
 
 Bytes textToWide(CodePageConverter& converter, const Text& text, unsigned codePage) {
-    return multiByteToWide(converter, Bytes(text.view()), codePage);
+    return multiByteToWide(converter, textToBytes(text), codePage);
 }
 
 Text wideToText(CodePageConverter& converter, const Bytes& wide, unsigned codePage) {
-    return Text(wideToMultiByte(converter, wide, codePage).view());
+    return bytesToText(wideToMultiByte(converter, wide, codePage));
 }
 
 Text wideToLocal(CodePageConverter& converter, const Bytes& wide) {
