@@ -1,0 +1,346 @@
+#include "text/pcre2_regexp.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/constants.h"
+#include "counting_com_library.h"
+#include "text/code_page_conversion.h"
+#include "text/iconv_code_page_converter.h"
+#include "text/regex_object.h"
+
+namespace hotlist {
+namespace {
+
+// Readers figures of the fixture pages in code page 936: "10万+", "9.8万", "8万", "7654",
+// "5万+", "4321".
+const std::vector<std::string> kReaders = {"10\xcd\xf2+", "9.8\xcd\xf2", "8\xcd\xf2",
+                                           "7654",        "5\xcd\xf2+",  "4321"};
+
+class Pcre2RegExpTest : public ::testing::Test {
+  protected:
+    // A fixture page as the collection run sees it: UTF-8 turned into code page 936.
+    Text fixturePage(const char* name) {
+        std::ifstream file(std::string(HOTLIST_FIXTURE_DIR) + "/" + name, std::ios::binary);
+        std::ostringstream bytes;
+        bytes << file.rdbuf();
+        EXPECT_FALSE(bytes.str().empty()) << name;
+        return utf8ToLocal(converter, Text(bytes.str()));
+    }
+
+    IconvCodePageConverter converter;
+    Pcre2RegExpFactory factory{converter};
+    CountingComLibrary com;
+};
+
+// The way the collection run calls it.
+bool extract(RegexObject& regex, const Text& page) {
+    return regex.create(kExtractionPattern, page, false, false, true, true);
+}
+
+TEST_F(Pcre2RegExpTest, ExtractsEveryEntryOfTheHotListPageInOrder) {
+    const Text page = fixturePage("hotlist_30.html");
+    RegexObject regex(factory, com);
+    ASSERT_TRUE(extract(regex, page));
+    ASSERT_EQ(regex.matchCount(), 30);
+    EXPECT_EQ(regex.subMatchCount(), 3);
+    for (int entry = 1; entry <= 30; ++entry) {
+        SCOPED_TRACE(entry);
+        char link[16];
+        std::snprintf(link, sizeof link, "/n/a%02dx%03d", entry, entry * 37 % 1000);
+        EXPECT_EQ(regex.subMatchText(entry, 1), entry == 7 ? Text() : Text(link));
+        const Text title = regex.subMatchText(entry, 2);
+        EXPECT_FALSE(title.empty());
+        EXPECT_EQ(title.view().find('<'), std::string_view::npos);
+        EXPECT_EQ(regex.subMatchText(entry, 3), Text(kReaders[(entry - 1) % kReaders.size()]));
+    }
+    // "深夜食堂：一碗面的温度" and "写给三十岁的自己".
+    EXPECT_EQ(regex.subMatchText(1, 2),
+              Text("\xc9\xee\xd2\xb9\xca\xb3\xcc\xc3\xa3\xba\xd2\xbb\xcd\xeb\xc3\xe6\xb5\xc4"
+                   "\xce\xc2\xb6\xc8"));
+    EXPECT_EQ(regex.subMatchText(30, 2),
+              Text("\xd0\xb4\xb8\xf8\xc8\xfd\xca\xae\xcb\xea\xb5\xc4\xd7\xd4\xbc\xba"));
+    EXPECT_EQ(regex.subMatchText(31, 1), Text());
+    EXPECT_EQ(regex.subMatchText(1, 4), Text());
+}
+
+TEST_F(Pcre2RegExpTest, TitleOutsideTheCodePageKeepsTheConvertersStandIn) {
+    RegexObject regex(factory, com);
+    ASSERT_TRUE(extract(regex, fixturePage("hotlist_30.html")));
+    // "今日热点", the stand-in for U+1F525, then "全网刷屏".
+    const std::string title(regex.subMatchText(18, 2).view());
+    const std::string before = "\xbd\xf1\xc8\xd5\xc8\xc8\xb5\xe3";
+    const std::string after = "\xc8\xab\xcd\xf8\xcb\xa2\xc6\xc1";
+    ASSERT_GT(title.size(), before.size() + after.size());
+    EXPECT_EQ(title.substr(0, before.size()), before);
+    EXPECT_EQ(title.substr(title.size() - after.size()), after);
+    const std::string standIn =
+        title.substr(before.size(), title.size() - before.size() - after.size());
+    EXPECT_EQ(standIn.find_first_not_of('?'), std::string::npos) << standIn;
+}
+
+TEST_F(Pcre2RegExpTest, OtherPagesYieldTheirOwnEntries) {
+    struct Case {
+        const char* page;
+        int count;
+        std::string firstLink;
+        std::string firstTitle;
+    };
+    const std::vector<Case> cases = {
+        // "热词：围炉煮茶" and "视频：航拍雪后故宫".
+        {"hotlist_words.html", 4, "/n/w01",
+         "\xc8\xc8\xb4\xca\xa3\xba\xce\xa7\xc2\xaf\xd6\xf3\xb2\xe8"},
+        {"hotlist_videos.html", 3, "/n/v01",
+         "\xca\xd3\xc6\xb5\xa3\xba\xba\xbd\xc5\xc4\xd1\xa9\xba\xf3\xb9\xca\xb9\xac"},
+        {"hotlist_empty.html", 0, "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.page);
+        RegexObject regex(factory, com);
+        EXPECT_TRUE(extract(regex, fixturePage(c.page)));
+        EXPECT_EQ(regex.matchCount(), c.count);
+        EXPECT_EQ(regex.subMatchCount(), c.count > 0 ? 3 : 0);
+        EXPECT_EQ(regex.subMatchText(1, 1), Text(c.firstLink));
+        EXPECT_EQ(regex.subMatchText(1, 2), Text(c.firstTitle));
+    }
+}
+
+TEST_F(Pcre2RegExpTest, MatchTextCarriesTheSubjectBackByteForByte) {
+    const Text page = fixturePage("hotlist_30.html");
+    RegexObject regex(factory, com);
+    ASSERT_TRUE(regex.create(R"([\s\S]+)", page));
+    EXPECT_EQ(regex.matchText(1), page);
+    EXPECT_EQ(regex.matchText(0), Text());
+    EXPECT_EQ(regex.matchText(2), Text());
+}
+
+TEST_F(Pcre2RegExpTest, CreateReportsRejectedPatternsAndAcceptsEmptySubjects) {
+    struct Case {
+        const char* pattern;
+        const char* subject;
+        bool created;
+        int count;
+    };
+    const std::vector<Case> cases = {
+        {"(ab", "ab", false, 0}, {"ab)", "ab", false, 0},           {"[a", "a", false, 0},
+        {"a**", "a", false, 0},  {kExtractionPattern, "", true, 0}, {"a*", "", true, 1},
+        {"x", "abc", true, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pattern);
+        RegexObject regex(factory, com);
+        EXPECT_EQ(regex.create(c.pattern, c.subject), c.created);
+        EXPECT_EQ(regex.matchCount(), c.count);
+        if (!c.created) {
+            EXPECT_EQ(regex.replace("r"), Text());
+        }
+        EXPECT_EQ(regex.pattern(), Text(c.pattern));
+    }
+}
+
+TEST_F(Pcre2RegExpTest, QuoteMarkerReachesTheEngineAsADoubleQuoteOnlyWhenAsked) {
+    // "#引号".
+    const std::string marker = "#\xd2\xfd\xba\xc5";
+    const Text pattern("href=" + marker + "([^" + marker + "]*)" + marker);
+    const Text quoted(R"(<a href="/n/x1">)");
+    const Text literal("href=" + marker + "/n/x1" + marker);
+    struct Case {
+        bool replaceMarker;
+        Text subject;
+        int count;
+    };
+    const std::vector<Case> cases = {
+        {true, quoted, 1}, {true, literal, 0}, {false, quoted, 0}, {false, literal, 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.subject.view()) + (c.replaceMarker ? " replaced" : " as is"));
+        RegexObject regex(factory, com);
+        ASSERT_TRUE(regex.create(pattern, c.subject, false, true, true, c.replaceMarker));
+        EXPECT_EQ(regex.matchCount(), c.count);
+        if (c.count == 1) {
+            EXPECT_EQ(regex.subMatchText(1, 1), Text("/n/x1"));
+        }
+    }
+}
+
+TEST_F(Pcre2RegExpTest, PatternIsEmptyBeforeCreateAndTheWrittenExpressionAfter) {
+    RegexObject regex(factory, com);
+    EXPECT_EQ(regex.pattern(), Text());
+    regex.create("a#\xd2\xfd\xba\xc5", "s", false, true, true, true);
+    EXPECT_EQ(regex.pattern(), Text("a\""));
+    regex.create("b+", "s");
+    EXPECT_EQ(regex.pattern(), Text("b+"));
+}
+
+TEST_F(Pcre2RegExpTest, RegexObjectBalancesComAcrossNestedInstances) {
+    {
+        RegexObject outer(factory, com);
+        ASSERT_TRUE(outer.create("a", "aa"));
+        {
+            RegexObject inner(factory, com);
+            ASSERT_TRUE(inner.create("b", "b"));
+            EXPECT_EQ(com.initializeCount, 2);
+        }
+        EXPECT_EQ(com.uninitializeCount, 1);
+        EXPECT_EQ(outer.matchCount(), 2);
+    }
+    EXPECT_EQ(com.uninitializeCount, 2);
+}
+
+// One case of the scripting dialect: the matches of `pattern` over `subject`, the groups of
+// the first match and, when a replacement is given, the result of Replace.
+struct DialectCase {
+    const char* name;
+    std::string pattern;
+    std::string subject;
+    bool caseSensitive = false;
+    bool multiline = true;
+    bool global = true;
+    std::vector<std::string> matches;
+    std::vector<std::string> firstGroups = {};
+    std::optional<std::string> replacement = std::nullopt;
+    std::string replaced = {};
+};
+
+std::vector<DialectCase> dialectCases() {
+    const std::string aLot(40, 'a');
+    return {
+        {"dot stops at a line feed", "a.c", "a\nc abc", false, true, true, {"abc"}},
+        {"dot takes a carriage return", "a.c", "a\rc", false, true, true, {"a\rc"}},
+        {"escaped dot and dot in a class are literal",
+         R"(\.[.]a.)",
+         "x.a.a..ab",
+         false,
+         true,
+         true,
+         {"..ab"}},
+        {"empty matches step one unit on", "a*", "baac", false, true, true, {"", "aa", "", ""}},
+        {"lazy any-character class crosses CR LF",
+         R"(<td>([\s\S]*?)</td>)",
+         "<td>a\r\nb</td><TD>c</TD>",
+         false,
+         true,
+         true,
+         {"<td>a\r\nb</td>", "<TD>c</TD>"},
+         {"a\r\nb"}},
+        {"group that took no part is empty", "(a)|(b)", "b", false, true, true, {"b"}, {"", "b"}},
+        {"ignore case folds ASCII letters", "ABC", "xabcx", false, true, true, {"abc"}},
+        {"case-sensitive keeps letter case", "ABC", "xabcx", true, true, true, {}},
+        {"non-global takes the first match only", "a", "aaa", false, true, false, {"a"}},
+        {"caret at line starts in multi-line mode",
+         "^b",
+         "a\nb\r\nb",
+         false,
+         true,
+         true,
+         {"b", "b"}},
+        {"caret at subject start only otherwise", "^b", "a\nb", false, false, true, {}},
+        {"dollar only at the very end otherwise", "a$", "a\n", false, false, true, {}},
+        {"dollar before a line break in multi-line mode",
+         "a$",
+         "a\r\nba",
+         false,
+         true,
+         true,
+         {"a", "a"}},
+        {"unknown escape is the letter itself", R"(\j\q)", "jq", false, true, true, {"jq"}},
+        {"\\u escape names a code unit", R"(\u0041)", "A", true, true, true, {"A"}},
+        {"no match inside a double-byte character", "a", "\x81\x41", false, true, true, {}},
+        {"Chinese literal matches its character",
+         "\xd6\xd0+",
+         "\xce\xc4\xd6\xd0\xd6\xd0",
+         false,
+         true,
+         true,
+         {"\xd6\xd0\xd6\xd0"}},
+        {"catastrophic backtracking ends the search", "(a+)+$", aLot + "!", false, true, true, {}},
+        {"catastrophic search keeps earlier matches",
+         "x|(a+)+$",
+         "x" + aLot + "!",
+         false,
+         true,
+         true,
+         {"x"}},
+        {"replace expands every form",
+         "(b)-(c)",
+         "ab-cd",
+         false,
+         true,
+         true,
+         {"b-c"},
+         {"b", "c"},
+         "[$$|$&|$`|$'|$2$1|$3|$0|$12|$01|$]",
+         "a[$|b-c|a|d|cb|$3|$0|b2|b|$]d"},
+        {"replace with an unset group",
+         "(x)?b",
+         "ab",
+         false,
+         true,
+         true,
+         {"b"},
+         {""},
+         "[$1]",
+         "a[]"},
+        {"replace every match when global",
+         "a",
+         "banana",
+         false,
+         true,
+         true,
+         {"a", "a", "a"},
+         {},
+         "o",
+         "bonono"},
+        {"replace the first match only otherwise",
+         "a",
+         "banana",
+         false,
+         true,
+         false,
+         {"a"},
+         {},
+         "o",
+         "bonana"},
+        {"two-digit group reference",
+         "(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)",
+         "abcdefghij",
+         false,
+         true,
+         true,
+         {"abcdefghij"},
+         {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"},
+         "$10-$11",
+         "j-a1"},
+        {"replace empty matches", "x*", "ab", false, true, true, {"", "", ""}, {}, "-", "-a-b-"},
+    };
+}
+
+TEST_F(Pcre2RegExpTest, FollowsTheScriptingDialect) {
+    for (const DialectCase& c : dialectCases()) {
+        SCOPED_TRACE(c.name);
+        RegexObject regex(factory, com);
+        ASSERT_TRUE(
+            regex.create(Text(c.pattern), Text(c.subject), c.caseSensitive, c.multiline, c.global));
+        std::vector<std::string> matches;
+        for (int n = 1; n <= regex.matchCount(); ++n) {
+            matches.emplace_back(regex.matchText(n).view());
+        }
+        EXPECT_EQ(matches, c.matches);
+        std::vector<std::string> groups;
+        for (int m = 1; m <= regex.subMatchCount() && !c.firstGroups.empty(); ++m) {
+            groups.emplace_back(regex.subMatchText(1, m).view());
+        }
+        EXPECT_EQ(groups, c.firstGroups);
+        if (c.replacement) {
+            EXPECT_EQ(regex.replace(Text(*c.replacement)), Text(c.replaced));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace hotlist
