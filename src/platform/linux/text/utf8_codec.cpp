@@ -39,6 +39,13 @@ bool classifyLead(unsigned char lead, LeadByte& info) {
     return true;
 }
 
+// The common case of Chinese text: a three-byte sequence whose lead puts no extra limit on
+// its continuation bytes (E0 and ED do), so two continuation bytes make it well formed.
+bool isPlainThreeByteSequence(const unsigned char* p, const unsigned char* end) {
+    return end - p >= 3 && p[0] >= 0xE1 && p[0] <= 0xEF && p[0] != 0xED && (p[1] & 0xC0) == 0x80 &&
+           (p[2] & 0xC0) == 0x80;
+}
+
 void putCodePoint(char32_t codePoint, OutputSink<char16_t>& sink) {
     if (codePoint < 0x10000) {
         sink.put(static_cast<char16_t>(codePoint));
@@ -119,6 +126,10 @@ std::size_t utf8ToUtf16(std::string_view input, char16_t* output, std::size_t ca
         }
         if (*p < 0x80) {
             sink.put(*p++);
+        } else if (isPlainThreeByteSequence(p, end)) {
+            sink.put(static_cast<char16_t>(((p[0] & 0x0Fu) << 12) | ((p[1] & 0x3Fu) << 6) |
+                                           (p[2] & 0x3Fu)));
+            p += 3;
         } else {
             p = decodeSequence(p, end, sink);
         }
