@@ -11,7 +11,7 @@ namespace hotlist {
 using CallLog = std::vector<std::string>;
 
 // The bytes between double quotes, so that spaces at either end stay visible.
-inline std::string quoted(std::string_view bytes) {
+inline std::string inQuotes(std::string_view bytes) {
     return "\"" + std::string(bytes) + "\"";
 }
 

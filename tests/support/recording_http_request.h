@@ -34,10 +34,10 @@ class RecordingHttpRequest : public HttpRequestObject {
                       std::to_string(receiveMs) + ")");
     }
     bool SetProxy(int setting, const Text& server) override {
-        return record("SetProxy(" + std::to_string(setting) + ", " + quoted(server.view()) + ")");
+        return record("SetProxy(" + std::to_string(setting) + ", " + inQuotes(server.view()) + ")");
     }
     bool Open(const Text& method, const Text& url, bool async) override {
-        return record("Open(" + quoted(method.view()) + ", " + quoted(url.view()) + ", " +
+        return record("Open(" + inQuotes(method.view()) + ", " + inQuotes(url.view()) + ", " +
                       (async ? "true" : "false") + ")");
     }
     bool putOption(int index, int value) override {
@@ -46,17 +46,17 @@ class RecordingHttpRequest : public HttpRequestObject {
         return record(line.str());
     }
     bool SetCredentials(const Text& user, const Text& password, int target) override {
-        return record("SetCredentials(" + quoted(user.view()) + ", " + quoted(password.view()) +
+        return record("SetCredentials(" + inQuotes(user.view()) + ", " + inQuotes(password.view()) +
                       ", " + std::to_string(target) + ")");
     }
     bool SetRequestHeader(const Text& name, const Text& value) override {
-        return record("SetRequestHeader(" + quoted(name.view()) + ", " + quoted(value.view()) +
+        return record("SetRequestHeader(" + inQuotes(name.view()) + ", " + inQuotes(value.view()) +
                       ")");
     }
     bool Send(const Bytes& body) override {
-        return record("Send(Bytes " + quoted(body.view()) + ")");
+        return record("Send(Bytes " + inQuotes(body.view()) + ")");
     }
-    bool Send(const Text& body) override { return record("Send(" + quoted(body.view()) + ")"); }
+    bool Send(const Text& body) override { return record("Send(" + inQuotes(body.view()) + ")"); }
     Bytes ResponseBody() override {
         record("ResponseBody()");
         return failing_ ? Bytes() : response_.body;
