@@ -17,7 +17,7 @@
 #include "text/linux_skin_library_loader.h"
 #include "text/linux_system_directory.h"
 
-namespace hotlist::linux_platform {
+namespace hotlist {
 namespace {
 
 namespace fs = std::filesystem;
@@ -250,4 +250,4 @@ TEST(SkinLibraryLoader, SystemDirectoryIsCopiedOnlyWhenItFits) {
 }
 
 }  // namespace
-}  // namespace hotlist::linux_platform
+}  // namespace hotlist

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "text/file_system.h"
+#include "text/linux_system_directory.h"
 
 namespace hotlist {
 
@@ -12,6 +13,10 @@ public:
     // The target of /proc/self/exe, whatever its length; empty when it cannot be read.
     Text executablePath() override;
     [[nodiscard]] char pathSeparator() const override { return '/'; }
+    // The system library directory, /usr/local/lib, where the skin library is installed.
+    void getSystemDirectory(char* buffer, int capacity) override {
+        copySystemDirectory(buffer, capacity);
+    }
 };
 
 }  // namespace hotlist

@@ -8,7 +8,7 @@
 
 #include "skin/skin_library.h"
 
-namespace hotlist::linux_platform {
+namespace hotlist {
 namespace {
 
 // The longest full path the loader resolves, as on the platform the program comes from.
@@ -68,4 +68,4 @@ std::unique_ptr<LoadedSkinLibrary> LinuxSkinLibraryLoader::load(const Text& full
     return std::make_unique<DlopenedSkinLibrary>(std::move(handle));
 }
 
-}  // namespace hotlist::linux_platform
+}  // namespace hotlist

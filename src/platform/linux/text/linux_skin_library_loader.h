@@ -4,7 +4,7 @@
 
 #include "skin/library_loader.h"
 
-namespace hotlist::linux_platform {
+namespace hotlist {
 
 // Loads libSkinH_EL.so with dlopen and calls its SkinH_AttachRes.
 class LinuxSkinLibraryLoader final : public SkinLibraryLoader {
@@ -15,4 +15,4 @@ class LinuxSkinLibraryLoader final : public SkinLibraryLoader {
     std::unique_ptr<LoadedSkinLibrary> load(const Text& fullPath) override;
 };
 
-}  // namespace hotlist::linux_platform
+}  // namespace hotlist

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-namespace hotlist::linux_platform {
+namespace hotlist {
 
 void copySystemDirectory(char* buffer, int capacity) {
     const std::size_t length = std::strlen(kSystemLibraryDirectory);
@@ -12,4 +12,4 @@ void copySystemDirectory(char* buffer, int capacity) {
     std::memcpy(buffer, kSystemLibraryDirectory, length + 1);
 }
 
-}  // namespace hotlist::linux_platform
+}  // namespace hotlist

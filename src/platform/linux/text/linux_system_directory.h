@@ -1,6 +1,6 @@
 #pragma once
 
-namespace hotlist::linux_platform {
+namespace hotlist {
 
 // Where the skin library is installed system-wide (`cmake --install` with the default prefix).
 inline constexpr char kSystemLibraryDirectory[] = "/usr/local/lib";
@@ -9,4 +9,4 @@ inline constexpr char kSystemLibraryDirectory[] = "/usr/local/lib";
 // `capacity` bytes; otherwise leaves the buffer as it was.
 void copySystemDirectory(char* buffer, int capacity);
 
-}  // namespace hotlist::linux_platform
+}  // namespace hotlist

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/win32_system_directory.h"
 #include "text/file_system.h"
 
 namespace hotlist {
@@ -10,6 +11,10 @@ class Win32FileSystem final : public FileSystem {
     bool findFirstFile(const Text& pattern) override;
     Text executablePath() override;
     [[nodiscard]] char pathSeparator() const override { return '\\'; }
+    // GetSystemDirectoryA.
+    void getSystemDirectory(char* buffer, int capacity) override {
+        systemDirectoryA(buffer, capacity);
+    }
 };
 
 }  // namespace hotlist
