@@ -11,6 +11,7 @@
 #include "app/main_window_definition.h"
 #include "app_fakes.h"
 #include "app_texts.h"
+#include "exit_status.h"
 #include "text/fatal_stop.h"
 
 namespace hotlist {
@@ -111,7 +112,7 @@ TEST(ApplicationStartDeathTest, WindowThatCannotBeMadeTakesTheFatalStopAndSkipsT
             installFatalStopSink(&sink);
             h.start();
         },
-        ::testing::ExitedWithCode(255), "box=right last=create$");
+        exitedWithMinusOne, "box=right last=create$");
 }
 
 TEST(CollectionRun, EachTriggerFetchesItsOwnPageWithTheBusyCursorAround) {
