@@ -192,6 +192,16 @@ TEST_F(Pcre2RegExpTest, RegexObjectBalancesComAcrossNestedInstances) {
     EXPECT_EQ(com.uninitializeCount, 2);
 }
 
+TEST_F(Pcre2RegExpTest, BacktrackingGuardLetsALongLazySpanMatch) {
+    // Beyond ten million steps of [\s\S]*?, where a fixed guard would give up.
+    const std::string cell = "<td>" + std::string(12'000'000, 'x') + "</td>";
+    RegexObject regex(factory, com);
+    ASSERT_TRUE(regex.create(R"(<td>([\s\S]*?)</td>|y)", Text(cell + "y")));
+    ASSERT_EQ(regex.matchCount(), 2);
+    EXPECT_EQ(regex.subMatchText(1, 1).length(), 12'000'000);
+    EXPECT_EQ(regex.matchText(2), Text("y"));
+}
+
 // One case of the scripting dialect: the matches of `pattern` over `subject`, the groups of
 // the first match and, when a replacement is given, the result of Replace.
 struct DialectCase {

@@ -1,5 +1,7 @@
 #include "pcre2_pattern.h"
 
+#include <algorithm>
+#include <limits>
 #include <string>
 
 #include "ecma_dialect.h"
@@ -15,9 +17,11 @@ constexpr std::uint32_t kDialectOptions = PCRE2_ALT_BSUX | PCRE2_MATCH_UNSET_BAC
                                           PCRE2_ALLOW_EMPTY_CLASS | PCRE2_DOLLAR_ENDONLY |
                                           PCRE2_ALT_CIRCUMFLEX;
 
-// Enough for every honest expression over a page of megabytes; a catastrophic one stops here.
-constexpr std::uint32_t kMatchLimit = 10'000'000;
-constexpr std::uint32_t kDepthLimit = 100'000;
+// The backtracking guard of one search call: it grows with the subject, so that a lazy
+// `[\s\S]*?` may run across a page of any size, while an expression whose backtracking
+// explodes stops after a time proportional to the subject.
+constexpr std::uint32_t kMinimumMatchLimit = 10'000'000;
+constexpr std::size_t kMatchLimitPerUnit = 16;
 constexpr std::size_t kJitStackStart = 32 * 1024;
 constexpr std::size_t kJitStackMax = 1024 * 1024;
 
@@ -62,8 +66,6 @@ std::unique_ptr<Pcre2Pattern> Pcre2Pattern::compile(std::u16string_view expressi
     if (pattern->matchData_ == nullptr || pattern->matchContext_ == nullptr) {
         return nullptr;
     }
-    pcre2_set_match_limit_16(pattern->matchContext_.get(), kMatchLimit);
-    pcre2_set_depth_limit_16(pattern->matchContext_.get(), kDepthLimit);
     pattern->jitStack_.reset(pcre2_jit_stack_create_16(kJitStackStart, kJitStackMax, nullptr));
     if (pattern->jitStack_ != nullptr) {
         pcre2_jit_stack_assign_16(pattern->matchContext_.get(), nullptr, pattern->jitStack_.get());
@@ -79,6 +81,10 @@ void Pcre2Pattern::search(std::u16string_view subject, bool global,
     static constexpr char16_t kNothing[] = u"";
     const auto* units =
         reinterpret_cast<PCRE2_SPTR16>(subject.data() != nullptr ? subject.data() : kNothing);
+    const std::size_t scaled = std::min<std::size_t>(subject.size() * kMatchLimitPerUnit,
+                                                     std::numeric_limits<std::uint32_t>::max());
+    pcre2_set_match_limit_16(matchContext_.get(),
+                             std::max(kMinimumMatchLimit, static_cast<std::uint32_t>(scaled)));
     std::size_t start = 0;
     while (start <= subject.size()) {
         const int result = pcre2_match_16(code_.get(), units, subject.size(), start, 0,
