@@ -14,7 +14,8 @@ static_assert(std::endian::native == std::endian::little);
 
 namespace {
 
-// Windows puts a question mark where a code page 936 sequence has no character.
+// A sequence without a character, and a character without a sequence, become a question
+// mark, the stand-in Windows uses for most of them (it has a few others).
 constexpr char16_t kReplacement = u'?';
 constexpr char kUnmappable = '?';
 
