@@ -402,6 +402,24 @@ void CurlHttpRequest::onHeaderLine(std::string_view line) {
         response_.headersComplete = true;
     } else if (!response_.headersComplete) {
         response_.headerLines.append(line).append("\r\n");
+        reserveForContentLength(line);
+    }
+}
+
+// Announced bodies get their room at once rather than by repeated growth; the announcement is
+// only trusted up to a bound, so a lying server cannot make the object hold memory for nothing.
+void CurlHttpRequest::reserveForContentLength(std::string_view line) {
+    constexpr std::string_view kName = "content-length:";
+    constexpr std::size_t kLargestReservation = 64 * 1024 * 1024;
+    if (line.size() <= kName.size() || !equalsIgnoringCase(line.substr(0, kName.size()), kName)) {
+        return;
+    }
+    std::string_view digits = line.substr(kName.size());
+    digits.remove_prefix(std::min(digits.find_first_not_of(" \t"), digits.size()));
+    std::size_t length = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), length);
+    if (error == std::errc() && end != digits.data()) {
+        response_.body.reserve(std::min(length, kLargestReservation));
     }
 }
 

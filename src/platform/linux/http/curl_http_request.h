@@ -54,6 +54,7 @@ class CurlHttpRequest final : public HttpRequestObject {
     bool configureCredentials();
     bool configureHeaders(bool hasBody);
     void onHeaderLine(std::string_view line);
+    void reserveForContentLength(std::string_view line);
     static std::size_t receiveHeader(char* data, std::size_t size, std::size_t count, void* self);
     static std::size_t receiveBody(char* data, std::size_t size, std::size_t count, void* self);
 
