@@ -75,9 +75,12 @@ void ArticleTableView::setCellText(int row, int column, const Text& text) {
     model_->setCell(row, column, text);
 }
 
+// The pending layout runs first: a new row can bring in the scroll bars, and scrolling by the
+// old viewport would leave the row half hidden.
 void ArticleTableView::ensureRowVisible(int row) {
     const QModelIndex target = model_->index(row, 0);
     if (target.isValid()) {
+        executeDelayedItemsLayout();
         scrollTo(target, QAbstractItemView::EnsureVisible);
     }
 }
