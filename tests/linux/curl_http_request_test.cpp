@@ -102,6 +102,14 @@ TEST_F(CurlHttpRequestTest, SendsExactlyTheCallersHeadersInCallOrder) {
     }
 }
 
+TEST_F(CurlHttpRequestTest, EscapesSpacesAndHighBytesOfTheUrl) {
+    ASSERT_TRUE(
+        request_.Open("GET", Text(servers_->httpUrl("/echo?case=escaped url&q=\xc4\xe3")), false));
+    ASSERT_TRUE(request_.Send(Text()));
+    const std::string target = "/echo?case=escaped%20url&q=%C4%E3";
+    EXPECT_EQ(received(LoopbackServer::http, target).requestLine, "GET " + target + " HTTP/1.1");
+}
+
 TEST_F(CurlHttpRequestTest, RefusesHeadersThatWouldForgeFurtherLines) {
     const std::string target = "/echo?case=forged-header";
     ASSERT_TRUE(request_.Open("GET", Text(servers_->httpUrl(target)), false));

@@ -68,6 +68,25 @@ bool blank(std::string_view value) {
     return value.find_first_not_of(" \t") == std::string_view::npos;
 }
 
+// Spaces and bytes of 0x80 and above cannot stand in a request line; like the platform's own
+// request object, send them percent-encoded (a code page 936 character as its two bytes).
+std::string escapeUnsafeBytes(std::string_view url) {
+    constexpr std::string_view kHex = "0123456789ABCDEF";
+    std::string escaped;
+    escaped.reserve(url.size());
+    for (const char c : url) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte == ' ' || byte >= 0x80) {
+            escaped += '%';
+            escaped += kHex[byte >> 4];
+            escaped += kHex[byte & 0x0F];
+        } else {
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
 // The scheme of a well-formed http or https URL, lower case; empty for anything else.
 std::string urlScheme(const std::string& url) {
     const std::unique_ptr<CURLU, UrlCleanup> parsed(curl_url());
@@ -158,7 +177,7 @@ bool CurlHttpRequest::Open(const Text& method, const Text& url, bool async) {
     if (!valid() || async || !validMethod(method.view())) {
         return false;
     }
-    url_ = std::string(url.view());
+    url_ = escapeUnsafeBytes(url.view());
     const std::string scheme = urlScheme(url_);
     if (scheme.empty()) {
         return false;
