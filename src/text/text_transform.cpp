@@ -77,23 +77,26 @@ Text replaceSubtext(const Text& text, const Text& sought, const Text& replacemen
         return text;
     }
     std::string result;
-    std::size_t at = 0;
+    // Unmatched characters are copied in runs, from `copied` up to the current place.
+    std::size_t copied = 0;
     auto append = [&](std::string_view part) {
         guardAllocation(result.size() + part.size(), [&] { result.append(part); });
     };
+    std::size_t at = 0;
     while (bytes.size() - at >= pattern.size()) {
         if (walk::matchesAt(bytes, at, pattern, !caseSensitive)) {
+            append(bytes.substr(copied, at - copied));
             append(replacement.view());
             at += pattern.size();
+            copied = at;
         } else if (walk::isLoneLeadByte(bytes, at)) {
+            append(bytes.substr(copied, at - copied));
             return Text(std::move(result));
         } else {
-            const std::size_t width = walk::charWidth(bytes, at);
-            append(bytes.substr(at, width));
-            at += width;
+            at += walk::charWidth(bytes, at);
         }
     }
-    append(bytes.substr(at));
+    append(bytes.substr(copied));
     return Text(std::move(result));
 }
 

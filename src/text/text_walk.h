@@ -23,11 +23,13 @@ inline unsigned char foldAsciiLetter(unsigned char byte) {
     return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte + 0x20) : byte;
 }
 
-// True when the bytes of `text` at `at` equal `sought`; the caller guarantees they exist.
+// True when the bytes of `text` at `at` equal `sought`; the caller guarantees that they
+// exist and that `sought` is not empty.
 inline bool matchesAt(std::string_view text, std::size_t at, std::string_view sought,
                       bool ignoreCase) {
     if (!ignoreCase) {
-        return text.compare(at, sought.size(), sought) == 0;
+        // The first byte rules out most places before a full comparison is made.
+        return text[at] == sought.front() && text.compare(at, sought.size(), sought) == 0;
     }
     for (std::size_t i = 0; i < sought.size(); ++i) {
         if (foldAsciiLetter(static_cast<unsigned char>(text[at + i])) !=
