@@ -268,6 +268,16 @@ TEST_F(CurlHttpRequestTest, RefusedConnectionGivesNoResponse) {
     expectNoResponse();
 }
 
+// Zero and negative limits mean "no limit", never "no time at all".
+TEST_F(CurlHttpRequestTest, UnlimitedTimeoutsLetTheExchangeRun) {
+    for (const int limit : {0, -1}) {
+        SCOPED_TRACE(limit);
+        ASSERT_TRUE(request_.SetTimeouts(limit, limit, limit, limit));
+        EXPECT_TRUE(get(servers_->httpUrl("/bytes/300000")));
+        EXPECT_TRUE(isPattern(request_.ResponseBody(), 300000));
+    }
+}
+
 // The server accepts, reads the request and then says nothing (or stops half-way through the
 // body): the receive limit ends the wait.
 TEST_F(CurlHttpRequestTest, StalledServerEndsAfterTheReceiveLimit) {

@@ -11,8 +11,9 @@ namespace hotlist {
 namespace {
 
 constexpr int kRedirectLimit = 10;
-// curl reads a connect time-out of 0 as its own default, so "no limit" is a very long one.
-constexpr long kNoConnectLimitMs = LONG_MAX / 2;
+// curl reads a connect time-out of 0 as its own default, so "no limit" is a very long one
+// (about 24 days; kept within int so that no libcurl build can overflow it).
+constexpr long kNoConnectLimitMs = INT_MAX;
 
 constexpr int kIgnoreUnknownAuthority = 0x0100;
 constexpr int kIgnoreWrongUsage = 0x0200;
