@@ -37,13 +37,25 @@ struct TestWindow {
     HWND status = nullptr;
 };
 
+const wchar_t* frameClass() {
+    static const ATOM registered = [] {
+        WNDCLASSW frame{};
+        frame.lpfnWndProc = DefWindowProcW;
+        frame.hInstance = GetModuleHandleW(nullptr);
+        frame.lpszClassName = L"HotlistSkinTestFrame";
+        return RegisterClassW(&frame);
+    }();
+    return registered != 0 ? L"HotlistSkinTestFrame" : nullptr;
+}
+
 TestWindow makeWindow() {
     INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                   ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
     TestWindow window;
-    window.frame.reset(CreateWindowExW(0, L"STATIC", L"skin test", WS_OVERLAPPEDWINDOW, 0, 0, 400,
-                                       300, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr));
+    window.frame.reset(CreateWindowExW(0, frameClass(), L"skin test", WS_OVERLAPPEDWINDOW, 0, 0,
+                                       400, 300, nullptr, nullptr, GetModuleHandleW(nullptr),
+                                       nullptr));
     window.button = CreateWindowExW(0, WC_BUTTONW, L"collect", WS_CHILD | BS_PUSHBUTTON, 5, 5, 80,
                                     32, window.frame.get(), nullptr, nullptr, nullptr);
     window.list = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | LVS_REPORT, 0, 40, 300, 200,
