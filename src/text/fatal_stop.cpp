@@ -43,6 +43,8 @@ Text fatalStopText(std::optional<int> code, const Text& message) {
 void fatalStop(std::optional<int> code, const Text& message) {
     installedSink->showErrorBox(texts::fatalCaption, fatalStopText(code, message));
     installedSink->endProcess(-1);
+    // The sink's end is declared noreturn, but a virtual call cannot prove it.
+    std::abort();
 }
 
 void outOfMemory(std::size_t bytes) {

@@ -6,17 +6,13 @@
 #include <new>
 #include <string>
 
+#include "exit_status.h"
 #include "text/allocation_guard.h"
 #include "text/text.h"
 #include "text_texts.h"
 
 namespace hotlist {
 namespace {
-
-// Exit code -1 reads as 255 where exit statuses are eight bits wide and as -1 under Windows.
-bool exitedWithMinusOne(int status) {
-    return testing::ExitedWithCode(255)(status) || testing::ExitedWithCode(-1)(status);
-}
 
 TEST(FatalStop, TextCarriesCodeAndMessageWithTheirLineBreaks) {
     // "运行时出错!" CR LF CR LF "错误代码：" 4 CR LF CR LF "错误信息：" "x" CR LF, in code page
