@@ -324,6 +324,14 @@ BOOL CALLBACK hasFramedWindow(HWND window, LPARAM found) {
     return TRUE;
 }
 
+// Our window procedures now sit in other windows' chains, so this library must stay
+// mapped until the process ends, whatever FreeLibrary calls follow.
+void pinThisLibrary() {
+    HMODULE self = nullptr;
+    GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                       reinterpret_cast<LPCWSTR>(&topLevelProc), &self);
+}
+
 }  // namespace
 
 // The previous skin's brushes and fonts stay alive until every window has the new ones.
@@ -333,6 +341,7 @@ bool skinThreadWindows(const Skin& skin) {
     if (!anyWindow) {
         return false;
     }
+    pinThisLibrary();
     std::unique_ptr<Resources> previous = std::exchange(current, makeResources(skin));
     bool skinned = false;
     EnumThreadWindows(GetCurrentThreadId(), skinTopLevel, reinterpret_cast<LPARAM>(&skinned));
