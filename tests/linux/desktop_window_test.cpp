@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -518,6 +519,22 @@ TEST_F(ArticleTableViewTest, CellsOutsideTheListAreEmptyAndCannotBeWritten) {
     }
     EXPECT_EQ(list.model()->rowCount(), 1);
     EXPECT_EQ(list.cellText(0, 0), Text("kept"));
+}
+
+TEST_F(ArticleTableViewTest, EnsureRowVisibleBringsTheWholeRowIntoView) {
+    list.resize(352, 487);
+    list.show();
+    for (int i = 0; i < 200; ++i) {
+        list.setCellText(list.appendRow(), 0, numberToText(i + 1.0));
+    }
+    for (int row : {199, 0, 120, 121, 60}) {
+        list.ensureRowVisible(row);
+        QCoreApplication::processEvents();
+        const QRect shown = list.visualRect(list.model()->index(row, 0));
+        EXPECT_TRUE(list.viewport()->rect().contains(shown))
+            << "row " << row << " at " << shown.y() << "+" << shown.height() << " in "
+            << list.viewport()->height() << " value " << list.verticalScrollBar()->value();
+    }
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QScrollBar>
+#include <algorithm>
 
 #include "gui/qt_text.h"
 
@@ -27,6 +29,8 @@ ArticleTableView::ArticleTableView(CodePageConverter& converter,
     model_ = new ArticleTableModel(converter, headerTexts(converter, columns), this);
     setModel(model_);
     configureLook(columns);
+    connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
+            [this] { rowToKeepVisible_ = -1; });
 }
 
 // Fixed row heights keep appending and scrolling independent of the number of rows; the
@@ -42,6 +46,7 @@ void ArticleTableView::configureLook(const std::array<MainWindowDefinition::Colu
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
 
     QHeaderView* rowsHeader = verticalHeader();
     rowsHeader->hide();
@@ -75,13 +80,38 @@ void ArticleTableView::setCellText(int row, int column, const Text& text) {
     model_->setCell(row, column, text);
 }
 
-// The pending layout runs first: a new row can bring in the scroll bars, and scrolling by the
-// old viewport would leave the row half hidden.
+// Rows all have one height, so a row's place follows from its index alone; the view's own
+// scrollTo and layout walk every row after an append. The layout that follows later may bring
+// in a scroll bar and shrink the viewport, so it scrolls once more for the same row.
 void ArticleTableView::ensureRowVisible(int row) {
-    const QModelIndex target = model_->index(row, 0);
-    if (target.isValid()) {
-        executeDelayedItemsLayout();
-        scrollTo(target, QAbstractItemView::EnsureVisible);
+    if (row < 0 || row >= model_->rowCount()) {
+        return;
+    }
+    rowToKeepVisible_ = row;
+    scrollToWholeRow(row);
+}
+
+void ArticleTableView::scrollToWholeRow(int row) {
+    QScrollBar* bar = verticalScrollBar();
+    const int rowHeight = verticalHeader()->defaultSectionSize();
+    const int shownHeight = viewport()->height();
+    const int top = row * rowHeight;
+    const int lowestValue = std::max(0, model_->rowCount() * rowHeight - shownHeight);
+    if (bar->maximum() < lowestValue) {
+        bar->setMaximum(lowestValue);
+    }
+    if (top < bar->value()) {
+        bar->setValue(top);
+    } else if (top + rowHeight > bar->value() + shownHeight) {
+        bar->setValue(top + rowHeight - shownHeight);
+    }
+}
+
+// The row stays wanted in view until the user scrolls.
+void ArticleTableView::updateGeometries() {
+    QTableView::updateGeometries();
+    if (rowToKeepVisible_ >= 0) {
+        scrollToWholeRow(rowToKeepVisible_);
     }
 }
 
@@ -92,6 +122,14 @@ int ArticleTableView::selectedRowIndex() {
 
 Text ArticleTableView::cellText(int row, int column) {
     return model_->cell(row, column);
+}
+
+// The base class asks the header where the changed cell lies, and after an append the header
+// answers by walking every row. Repainting the visible rows needs no position at all.
+void ArticleTableView::dataChanged(const QModelIndex& /*topLeft*/,
+                                   const QModelIndex& /*bottomRight*/,
+                                   const QList<int>& /*roles*/) {
+    viewport()->update();
 }
 
 void ArticleTableView::mousePressEvent(QMouseEvent* event) {

@@ -28,6 +28,9 @@ class ArticleTableView final : public QTableView, public ArticleListView {
     Text cellText(int row, int column) override;
 
   protected:
+    void updateGeometries() override;
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -35,7 +38,11 @@ class ArticleTableView final : public QTableView, public ArticleListView {
   private:
     void configureLook(const std::array<MainWindowDefinition::Column, 4>& columns);
 
+    void scrollToWholeRow(int row);
+
     ArticleTableModel* model_ = nullptr;
+    // Scrolled to again after every layout until the user scrolls; -1 for none.
+    int rowToKeepVisible_ = -1;
     std::function<void()> onLeftClick_;
     bool leftPressed_ = false;
     bool insideDoubleClick_ = false;
