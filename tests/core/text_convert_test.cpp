@@ -55,7 +55,8 @@ TEST(NumberToText, MatchesTheCFormatWithThirteenDigits) {
 TEST(NumberToText, IgnoresTheProcessLocale) {
     const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
     bool changed = false;
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "ru_RU.UTF-8"}) {
+    for (const char* name :
+         {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "ru_RU.UTF-8", "German_Germany.1252"}) {
         if (std::setlocale(LC_NUMERIC, name) != nullptr) {
             changed = true;
             break;
