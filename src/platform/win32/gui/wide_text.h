@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+#include "text/text.h"
+
+namespace hotlist {
+
+// The program's texts are code page 936 whatever the system's ANSI code page is, so the
+// window system is driven through the wide entry points with an explicit conversion.
+inline constexpr unsigned kTextCodePage = 936;
+
+std::wstring wideFromCodePageText(const Text& text);
+// Stops at the first zero unit; a negative length reads up to it.
+Text textFromWideUnits(const wchar_t* wide, int length = -1);
+
+}  // namespace hotlist

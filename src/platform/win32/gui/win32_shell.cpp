@@ -1,0 +1,15 @@
+#include "gui/win32_shell.h"
+
+#include <shellapi.h>
+#include <windows.h>
+
+namespace hotlist {
+
+// The address is already code page 936, the ANSI code page of the program's systems; the
+// result is not examined.
+void Win32Shell::openInBrowser(const Text& address) {
+    HWND owner = FindWindowA(nullptr, "Microsoft Internet Explorer");
+    ShellExecuteA(owner, "open", address.cStr(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+}  // namespace hotlist
