@@ -1,6 +1,7 @@
+#include <windows.h>
+// The system headers below build on windows.h.
 #include <commctrl.h>
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <filesystem>
 #include <fstream>

@@ -1,8 +1,9 @@
 #include "gui/win32_main_window.h"
 
+#include <windows.h>
+// The system headers below build on windows.h.
 #include <commctrl.h>
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <memory>
 #include <string>

@@ -1,5 +1,7 @@
 #include "gui/browser_event_sink.h"
 
+#include <windows.h>
+// The system headers below build on windows.h.
 #include <exdisp.h>
 #include <exdispid.h>
 

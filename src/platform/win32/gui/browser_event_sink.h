@@ -1,7 +1,8 @@
 #pragma once
 
-#include <oaidl.h>
 #include <windows.h>
+// The system headers below build on windows.h.
+#include <oaidl.h>
 
 #include "app/window_system.h"
 

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <windows.h>
+// The system headers below build on windows.h.
 #include <exdisp.h>
 #include <ocidl.h>
-#include <windows.h>
 
 #include "app/window_system.h"
 #include "base/com_ptr.h"

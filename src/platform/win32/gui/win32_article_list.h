@@ -1,7 +1,8 @@
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+// The system headers below build on windows.h.
+#include <commctrl.h>
 
 #include <array>
 #include <string>

@@ -1,5 +1,7 @@
 #include "gui/win32_main_window.h"
 
+#include <windows.h>
+// The system headers below build on windows.h.
 #include <commctrl.h>
 
 #include <string>

@@ -1,7 +1,8 @@
 #include "gui/win32_process_setup.h"
 
-#include <ole2.h>
 #include <windows.h>
+// The system headers below build on windows.h.
+#include <ole2.h>
 
 namespace hotlist {
 

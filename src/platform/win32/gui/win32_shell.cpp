@@ -1,7 +1,8 @@
 #include "gui/win32_shell.h"
 
-#include <shellapi.h>
 #include <windows.h>
+// The system headers below build on windows.h.
+#include <shellapi.h>
 
 namespace hotlist {
 

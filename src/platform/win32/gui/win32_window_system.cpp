@@ -1,7 +1,8 @@
 #include "gui/win32_window_system.h"
 
-#include <commctrl.h>
 #include <windows.h>
+// The system headers below build on windows.h.
+#include <commctrl.h>
 
 #include "gui/wide_text.h"
 #include "gui/win32_main_window.h"
