@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -104,6 +105,27 @@ struct Ui {
         return std::string(list->cellText(row, column).view());
     }
 };
+
+// The events a desktop delivers for a double click: the second press is followed by a
+// double-click event before its release.
+void doubleClick(QWidget* widget, QPoint at) {
+    const QPointF local(at);
+    const QPointF global(widget->mapToGlobal(at));
+    auto send = [&](QEvent::Type type, Qt::MouseButtons held) {
+        QMouseEvent event(type, local, global, Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    };
+    for (int click = 0; click < 2; ++click) {
+        send(QEvent::MouseButtonPress, Qt::LeftButton);
+        if (click == 1) {
+            send(QEvent::MouseButtonDblClick, Qt::LeftButton);
+        }
+        send(QEvent::MouseButtonRelease, Qt::NoButton);
+        if (click == 0) {
+            QTest::qWait(300);  // the first click's page has loaded by the second press
+        }
+    }
+}
 
 class DesktopWindowTest : public ::testing::Test {
   protected:
@@ -456,6 +478,14 @@ TEST_F(DesktopWindowTest, AClickOnARowLoadsItsLinkAndKeyboardSelectionDoesNot) {
         ui.clickRow(3);
         EXPECT_TRUE(QTest::qWaitFor([&] { return server.requestCount("/n/w04") == 2; }, 20000))
             << "every click loads the page again";
+
+        const QPoint firstRow = ui.list->visualRect(ui.list->model()->index(0, 1)).center();
+        QTest::mouseClick(ui.list->viewport(), Qt::RightButton, {}, firstRow);
+        EXPECT_EQ(ui.viewer->address(), Text(server.baseUrl() + "/n/w04")) << "right click";
+        doubleClick(ui.list->viewport(), firstRow);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return server.requestCount("/n/w01") == 1; }, 20000));
+        QTest::qWait(1500);
+        EXPECT_EQ(server.requestCount("/n/w01"), 1) << "a double click navigates once";
     });
 }
 
