@@ -128,12 +128,19 @@ QString headerRules(const Skin& skin) {
     return rule("QHeaderView::section", body);
 }
 
+// Our program's own status bar is a row of labels (hotlist::StatusPanes); other programs
+// get the standard QStatusBar rules.
 QString statusRules(const Skin& skin) {
-    return rule("QStatusBar",
-                colourProperty(skin, "background-color", ColourRole::statusBackground) +
-                    colourProperty(skin, "color", ColourRole::statusText) +
-                    fontProperty(skin, FontRole::status)) +
-           rule("QStatusBar QLabel", colourProperty(skin, "color", ColourRole::statusText));
+    const QString colours = colourProperty(skin, "background-color", ColourRole::statusBackground) +
+                            colourProperty(skin, "color", ColourRole::statusText) +
+                            fontProperty(skin, FontRole::status);
+    QString paneBorder;
+    if (const std::optional<QColor> frame = colourOf(skin, ColourRole::frame)) {
+        paneBorder = property("border", QLatin1String("1px solid ") + frame->name());
+    }
+    return rule("QStatusBar", colours) +
+           rule("QStatusBar QLabel", colourProperty(skin, "color", ColourRole::statusText)) +
+           rule("hotlist--StatusPanes > QLabel", colours + paneBorder);
 }
 
 QString makeStyleSheet(const Skin& skin) {
