@@ -125,11 +125,17 @@ Text ArticleTableView::cellText(int row, int column) {
 }
 
 // The base class asks the header where the changed cell lies, and after an append the header
-// answers by walking every row. Repainting the visible rows needs no position at all.
-void ArticleTableView::dataChanged(const QModelIndex& /*topLeft*/,
-                                   const QModelIndex& /*bottomRight*/,
+// answers by walking every row. With one height for all rows the place is known directly, and
+// only the changed rows are repainted.
+void ArticleTableView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
                                    const QList<int>& /*roles*/) {
-    viewport()->update();
+    const int rowHeight = verticalHeader()->defaultSectionSize();
+    const int top = topLeft.row() * rowHeight - verticalScrollBar()->value();
+    const int height = (bottomRight.row() - topLeft.row() + 1) * rowHeight;
+    const QRect changed(0, top, viewport()->width(), height);
+    if (changed.intersects(viewport()->rect())) {
+        viewport()->update(changed);
+    }
 }
 
 void ArticleTableView::mousePressEvent(QMouseEvent* event) {
