@@ -509,7 +509,7 @@ TEST_F(DesktopWindowTest, SavesAScreenshotOfTheFilledWindow) {
     runApp([&](const Ui& ui) {
         ui.click(1);
         ui.clickRow(2);
-        QTest::qWaitFor([&] { return server.requestCount("/n/a03x111") > 0; }, 20000);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return server.requestCount("/n/a03x111") > 0; }, 20000));
         QTest::qWait(1000);
         const QPixmap shot = ui.window->grab();
         EXPECT_EQ(shot.size(), QSize(912, 543));
