@@ -1,5 +1,6 @@
 #include "skin/skin_attachment.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <map>
@@ -9,7 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "exit_status.h"
 #include "skin/embedded_skin.h"
+#include "skin/stack_fault.h"
+#include "skin_texts.h"
 
 namespace hotlist {
 namespace {
@@ -374,6 +378,12 @@ TEST(SkinAttachment, ExitReleasesThePathAndTheLibraryGoesExactlyOnceAtTheEnd) {
     }
     EXPECT_EQ(loader.log.loads.size(), 1U);
     EXPECT_EQ(loader.log.unloads, 1);
+}
+
+TEST(SkinStackFaultDeathTest, AnUnbalancedLibraryCallStopsWithCodeSix) {
+    EXPECT_EXIT(stopOnUnbalancedStack(), exitedWithMinusOne,
+                testing::AllOf(testing::HasSubstr(skin_texts::unbalancedStack),
+                               testing::HasSubstr("6\r\n")));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <commctrl.h>
 // clang-format on
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -12,11 +13,14 @@
 #include <string>
 #include <vector>
 
+#include "base/stdcall_check.h"
 #include "base/win32_file_system.h"
 #include "base/win32_skin_library_loader.h"
 #include "base/win32_system_directory.h"
+#include "exit_status.h"
 #include "skin/embedded_skin.h"
 #include "skin/skin_attachment.h"
+#include "skin_texts.h"
 
 namespace hotlist {
 namespace {
@@ -233,6 +237,31 @@ TEST(Win32SkinLibraryLoader, SystemDirectoryIsWrittenOnlyWhenItFits) {
     SkinAttachment skin(files, loader, Bytes());
     EXPECT_EQ(skin.systemDirectoryWithSlash().view(), std::string(expected) + "\\");
 }
+
+#if defined(__i386__)
+// Only the i686 build has the check; these Wine machines run no 32-bit programs.
+int __stdcall removesItsArguments(int a, int b) {
+    return a * b;
+}
+extern "C" int __cdecl leavesItsArguments(int a, int b) {
+    return a + b;
+}
+
+TEST(StdcallCheck, ABalancedCallGivesTheResult) {
+    const std::uint32_t arguments[] = {6, 7};
+    EXPECT_EQ(callStdcallChecked(reinterpret_cast<const void*>(&removesItsArguments), arguments, 2),
+              42U);
+}
+
+TEST(StdcallCheckDeathTest, AnUnbalancedCallEndsInTheFatalStopWithCodeSix) {
+    const std::uint32_t arguments[] = {6, 7};
+    EXPECT_EXIT(
+        callStdcallChecked(reinterpret_cast<const void*>(&leavesItsArguments), arguments, 2),
+        exitedWithMinusOne,
+        testing::AllOf(testing::HasSubstr(skin_texts::unbalancedStack),
+                       testing::HasSubstr("6\r\n")));
+}
+#endif
 
 }  // namespace
 }  // namespace hotlist
