@@ -4,13 +4,13 @@
 
 #include <cstdio>
 #include <fstream>
-#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/constants.h"
 #include "counting_com_library.h"
+#include "regex_dialect_cases.h"
 #include "text/code_page_conversion.h"
 #include "text/iconv_code_page_converter.h"
 #include "text/regex_object.h"
@@ -202,153 +202,9 @@ TEST_F(Pcre2RegExpTest, BacktrackingGuardLetsALongLazySpanMatch) {
     EXPECT_EQ(regex.matchText(2), Text("y"));
 }
 
-// One case of the scripting dialect: the matches of `pattern` over `subject`, the groups of
-// the first match and, when a replacement is given, the result of Replace.
-struct DialectCase {
-    const char* name;
-    std::string pattern;
-    std::string subject;
-    bool caseSensitive = false;
-    bool multiline = true;
-    bool global = true;
-    std::vector<std::string> matches;
-    std::vector<std::string> firstGroups = {};
-    std::optional<std::string> replacement = std::nullopt;
-    std::string replaced = {};
-};
-
-std::vector<DialectCase> dialectCases() {
-    const std::string aLot(40, 'a');
-    return {
-        {"dot stops at a line feed", "a.c", "a\nc abc", false, true, true, {"abc"}},
-        {"dot takes a carriage return", "a.c", "a\rc", false, true, true, {"a\rc"}},
-        {"escaped dot and dot in a class are literal",
-         R"(\.[.]a.)",
-         "x.a.a..ab",
-         false,
-         true,
-         true,
-         {"..ab"}},
-        {"empty matches step one unit on", "a*", "baac", false, true, true, {"", "aa", "", ""}},
-        {"lazy any-character class crosses CR LF",
-         R"(<td>([\s\S]*?)</td>)",
-         "<td>a\r\nb</td><TD>c</TD>",
-         false,
-         true,
-         true,
-         {"<td>a\r\nb</td>", "<TD>c</TD>"},
-         {"a\r\nb"}},
-        {"group that took no part is empty", "(a)|(b)", "b", false, true, true, {"b"}, {"", "b"}},
-        {"ignore case folds ASCII letters", "ABC", "xabcx", false, true, true, {"abc"}},
-        {"case-sensitive keeps letter case", "ABC", "xabcx", true, true, true, {}},
-        {"non-global takes the first match only", "a", "aaa", false, true, false, {"a"}},
-        {"caret at line starts in multi-line mode",
-         "^b",
-         "a\nb\r\nb",
-         false,
-         true,
-         true,
-         {"b", "b"}},
-        {"caret at subject start only otherwise", "^b", "a\nb", false, false, true, {}},
-        {"dollar only at the very end otherwise", "a$", "a\n", false, false, true, {}},
-        {"dollar before a line break in multi-line mode",
-         "a$",
-         "a\r\nba",
-         false,
-         true,
-         true,
-         {"a", "a"}},
-        {"unknown escape is the letter itself", R"(\j\q)", "jq", false, true, true, {"jq"}},
-        {"\\u escape names a code unit", R"(\u0041)", "A", true, true, true, {"A"}},
-        {"no match inside a double-byte character", "a", "\x81\x41", false, true, true, {}},
-        {"Chinese literal matches its character",
-         "\xd6\xd0+",
-         "\xce\xc4\xd6\xd0\xd6\xd0",
-         false,
-         true,
-         true,
-         {"\xd6\xd0\xd6\xd0"}},
-        {"catastrophic backtracking ends the search", "(a+)+$", aLot + "!", false, true, true, {}},
-        {"catastrophic search keeps earlier matches",
-         "x|(a+)+$",
-         "x" + aLot + "!",
-         false,
-         true,
-         true,
-         {"x"}},
-        {"replace expands every form",
-         "(b)-(c)",
-         "ab-cd",
-         false,
-         true,
-         true,
-         {"b-c"},
-         {"b", "c"},
-         "[$$|$&|$`|$'|$2$1|$3|$0|$12|$01|$]",
-         "a[$|b-c|a|d|cb|$3|$0|b2|b|$]d"},
-        {"replace with an unset group",
-         "(x)?b",
-         "ab",
-         false,
-         true,
-         true,
-         {"b"},
-         {""},
-         "[$1]",
-         "a[]"},
-        {"replace every match when global",
-         "a",
-         "banana",
-         false,
-         true,
-         true,
-         {"a", "a", "a"},
-         {},
-         "o",
-         "bonono"},
-        {"replace the first match only otherwise",
-         "a",
-         "banana",
-         false,
-         true,
-         false,
-         {"a"},
-         {},
-         "o",
-         "bonana"},
-        {"two-digit group reference",
-         "(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)",
-         "abcdefghij",
-         false,
-         true,
-         true,
-         {"abcdefghij"},
-         {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"},
-         "$10-$11",
-         "j-a1"},
-        {"replace empty matches", "x*", "ab", false, true, true, {"", "", ""}, {}, "-", "-a-b-"},
-    };
-}
-
 TEST_F(Pcre2RegExpTest, FollowsTheScriptingDialect) {
-    for (const DialectCase& c : dialectCases()) {
-        SCOPED_TRACE(c.name);
-        RegexObject regex(factory, com);
-        ASSERT_TRUE(
-            regex.create(Text(c.pattern), Text(c.subject), c.caseSensitive, c.multiline, c.global));
-        std::vector<std::string> matches;
-        for (int n = 1; n <= regex.matchCount(); ++n) {
-            matches.emplace_back(regex.matchText(n).view());
-        }
-        EXPECT_EQ(matches, c.matches);
-        std::vector<std::string> groups;
-        for (int m = 1; m <= regex.subMatchCount() && !c.firstGroups.empty(); ++m) {
-            groups.emplace_back(regex.subMatchText(1, m).view());
-        }
-        EXPECT_EQ(groups, c.firstGroups);
-        if (c.replacement) {
-            EXPECT_EQ(regex.replace(Text(*c.replacement)), Text(c.replaced));
-        }
+    for (const regex_dialect::DialectCase& c : regex_dialect::dialectCases()) {
+        regex_dialect::expectDialectCase(factory, com, c);
     }
 }
 
