@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "app/application.h"
+#include "app/platform_collection_steps.h"
+#include "gui/win32_platform_services.h"
+
+namespace hotlist {
+namespace {
+
+namespace fs = std::filesystem;
+
+class NoShell final : public Shell {
+  public:
+    void openInBrowser(const Text&) override {}
+};
+
+fs::path programDirectory() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return fs::path(path).parent_path();
+}
+
+// Moves the skin library beside this program out of the way while it lives.
+class HiddenSkinLibrary {
+  public:
+    HiddenSkinLibrary() { fs::rename(path(), hidden()); }
+    ~HiddenSkinLibrary() {
+        std::error_code error;
+        fs::rename(hidden(), path(), error);
+    }
+    HiddenSkinLibrary(const HiddenSkinLibrary&) = delete;
+    HiddenSkinLibrary& operator=(const HiddenSkinLibrary&) = delete;
+    static fs::path path() { return programDirectory() / "SkinH_EL.dll"; }
+    static fs::path hidden() { return programDirectory() / "SkinH_EL.dll.hidden"; }
+};
+
+HWND visibleThreadWindow() {
+    HWND found = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM out) -> BOOL {
+            if (IsWindowVisible(window) &&
+                (GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION) {
+                *reinterpret_cast<HWND*>(out) = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+struct Observed {
+    bool buttonOwnerDrawn = false;
+    COLORREF background = CLR_INVALID;
+    bool saved = false;
+};
+
+// The colour of the brush the window gives its static children.
+COLORREF staticBackground(HWND window) {
+    const HDC dc = GetDC(window);
+    const auto brush = reinterpret_cast<HBRUSH>(
+        SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), 0));
+    ReleaseDC(window, dc);
+    LOGBRUSH described{};
+    return brush != nullptr && GetObjectW(brush, sizeof described, &described) != 0
+               ? described.lbColor
+               : CLR_INVALID;
+}
+
+// The window as it shows on the screen, children included, as a 24-bit BMP file. Wine's
+// PrintWindow paints only the frame's own background, so the picture comes from the screen.
+bool saveScreenBitmap(HWND window, const std::string& path) {
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    const HDC screen = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* pixels = nullptr;
+    const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    const HGDIOBJ previous = SelectObject(memory, bitmap);
+    const bool copied =
+        BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY) != FALSE;
+    GdiFlush();
+    const DWORD imageSize = static_cast<DWORD>(((width * 3 + 3) / 4) * 4 * height);
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    file.bfSize = file.bfOffBits + imageSize;
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof(BITMAPINFOHEADER));
+    out.write(static_cast<const char*>(pixels), imageSize);
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return copied && out.good();
+}
+
+// Starts the program, waits for its window, looks at it, saves its picture and closes it.
+Observed runProgram(const std::string& picture) {
+    NoShell shell;
+    Win32PlatformServices services(&shell);
+    PlatformCollectionSteps steps(services.platform());
+    ApplicationSettings settings;
+    settings.aggregatorBaseUrl = "http://127.0.0.1:9";
+    Application application(services.platform(), steps, settings);
+    static Observed observed;
+    static std::string path;
+    observed = {};
+    path = picture;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR, DWORD) {
+        static int ticks = 0;
+        HWND window = visibleThreadWindow();
+        if (window == nullptr || ++ticks < 3) {
+            return;
+        }
+        ticks = 0;
+        const LONG_PTR style = GetWindowLongPtrW(GetDlgItem(window, 1), GWL_STYLE);
+        observed.buttonOwnerDrawn = (style & BS_TYPEMASK) == BS_OWNERDRAW;
+        observed.background = staticBackground(window);
+        fs::create_directories(fs::path(path).parent_path());
+        observed.saved = saveScreenBitmap(window, path);
+        PostMessageW(window, WM_CLOSE, 0, 0);
+    });
+    EXPECT_EQ(application.run(), 0);
+    KillTimer(nullptr, timer);
+    return observed;
+}
+
+std::string contents(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// This test program lives in a directory of its own with SkinH_EL.dll beside it, so the
+// start sequence finds the library exactly as the installed program does.
+TEST(SkinnedWindow, TheWindowShowsTheEmbeddedSkinOnlyWhenTheLibraryIsThere) {
+    if (!fs::exists(HiddenSkinLibrary::path()) && fs::exists(HiddenSkinLibrary::hidden())) {
+        fs::rename(HiddenSkinLibrary::hidden(), HiddenSkinLibrary::path());  // an aborted run
+    }
+    ASSERT_TRUE(fs::exists(HiddenSkinLibrary::path()));
+    Observed plain;
+    {
+        const HiddenSkinLibrary hidden;
+        plain = runProgram(HOTLIST_UNSKINNED_SHOT);
+    }
+    EXPECT_TRUE(plain.saved);
+    EXPECT_FALSE(plain.buttonOwnerDrawn);
+    EXPECT_NE(plain.background, RGB(0xe4, 0xed, 0xe6));
+
+    const Observed skinned = runProgram(HOTLIST_SKINNED_SHOT);
+    EXPECT_TRUE(skinned.saved);
+    EXPECT_TRUE(skinned.buttonOwnerDrawn);
+    EXPECT_EQ(skinned.background, RGB(0xe4, 0xed, 0xe6));
+    EXPECT_NE(contents(HOTLIST_SKINNED_SHOT), contents(HOTLIST_UNSKINNED_SHOT));
+}
+
+}  // namespace
+}  // namespace hotlist
