@@ -97,7 +97,9 @@ bool saveWindowBitmap(HWND window, const std::string& path) {
     void* pixels = nullptr;
     HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
     HGDIOBJ previous = SelectObject(memory, bitmap);
+    // The window paints itself, frame included, so nothing on top of it shows in the picture.
     const bool copied =
+        PrintWindow(window, memory, 0) != FALSE ||
         BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY) != FALSE;
     GdiFlush();
     const int stride = ((width * 3 + 3) / 4) * 4;

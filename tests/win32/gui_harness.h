@@ -15,7 +15,12 @@ namespace hotlist {
 class RecordingEvents final : public MainWindowEvents {
   public:
     void onButtonClicked(int button) override { log.push_back("button:" + std::to_string(button)); }
-    void onTimerTick() override { log.push_back("tick"); }
+    void onTimerTick() override {
+        log.push_back("tick");
+        if (whenTicked) {
+            whenTicked();
+        }
+    }
     void onListLeftClick() override {
         log.push_back("click");
         if (whenClicked) {
@@ -31,6 +36,7 @@ class RecordingEvents final : public MainWindowEvents {
 
     std::vector<std::string> log;
     std::function<void()> whenClicked;  // runs inside the click event
+    std::function<void()> whenTicked;   // runs inside the tick event
 };
 
 // Dispatches the thread's messages for `milliseconds`.
@@ -47,7 +53,7 @@ RECT rectInParent(HWND control);
 // The wide text of a window or control as code page 936.
 Text windowText(HWND window);
 
-// Copies what the screen shows of `window` into a 24-bit BMP file; false on failure.
+// A picture of `window`, frame included, as a 24-bit BMP file; false on failure.
 bool saveWindowBitmap(HWND window, const std::string& path);
 
 // Runs `action` once on every task-modal box (#32770) of this thread as soon as it is open,

@@ -191,6 +191,7 @@ TEST_F(MainWindowTest, RowOperationsAppendWriteAndReadWholeCells) {
     for (int expected = 0; expected < 3; ++expected) {
         EXPECT_EQ(list.appendRow(), expected);
     }
+    pumpFor(20);  // the control catches up with the new rows
     EXPECT_EQ(SendMessageW(list.handle(), LVM_GETITEMCOUNT, 0, 0), 3);
 
     const Text longLink(std::string(580, 'a') + "\xC8\xC8\xCE\xC4" + std::string(16, 'z'));
@@ -228,16 +229,17 @@ TEST_F(MainWindowTest, AppendingKeepsSelectionAndScrollWhileEnsureVisibleScrolls
     Win32MainWindow& window = open();
     window.show();
     Win32ArticleList& list = window.list();
-    for (int row = 0; row < 100; ++row) {
+    list.appendRow();
+    pumpFor(20);
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED;
+    state.state = LVIS_SELECTED;
+    SendMessageW(list.handle(), LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
+    for (int row = 1; row < 100; ++row) {
         list.appendRow();
-        if (row == 0) {
-            LVITEMW state{};
-            state.stateMask = LVIS_SELECTED;
-            state.state = LVIS_SELECTED;
-            SendMessageW(list.handle(), LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
-        }
     }
     pumpFor(50);
+    EXPECT_EQ(SendMessageW(list.handle(), LVM_GETITEMCOUNT, 0, 0), 100);
     EXPECT_EQ(list.selectedRowIndex(), 0);
     EXPECT_EQ(SendMessageW(list.handle(), LVM_GETTOPINDEX, 0, 0), 0);
 
@@ -247,6 +249,13 @@ TEST_F(MainWindowTest, AppendingKeepsSelectionAndScrollWhileEnsureVisibleScrolls
     EXPECT_GT(top, 0);
     EXPECT_LE(top, 99);
     EXPECT_GE(top + perPage, 100);
+
+    // As a collection run does it: the new row is shown once the thread dispatches again.
+    list.ensureRowVisible(list.appendRow());
+    pumpFor(50);
+    const auto newTop = static_cast<int>(SendMessageW(list.handle(), LVM_GETTOPINDEX, 0, 0));
+    EXPECT_GE(newTop + perPage, 101);
+    EXPECT_EQ(list.selectedRowIndex(), 0);
 }
 
 class ListClickTest : public MainWindowTest {
@@ -347,6 +356,23 @@ TEST_F(MainWindowTest, ClosingDestroysOnceAndEndsTheMessageLoop) {
     EXPECT_FALSE(IsWindow(handle));
     EXPECT_EQ(events_.count("destroyed"), 1);
     EXPECT_EQ(window.handle(), nullptr);
+}
+
+TEST_F(MainWindowTest, TabMovesTheFocusAlongTheTabStops) {
+    Win32MainWindow& window = open();
+    window.show();
+    SetForegroundWindow(window.handle());
+    SetFocus(control(1));
+    HWND second = control(2);
+    HWND focusAfterTab = nullptr;
+    events_.whenTicked = [&] { focusAfterTab = GetFocus(); };
+    PostMessageW(control(1), WM_KEYDOWN, VK_TAB, 0);
+    PostMessageW(window.handle(), WM_TIMER, Win32MainWindow::kTimerId, 0);
+    PostMessageW(window.handle(), WM_CLOSE, 0, 0);
+    windows_.runMessageLoop();
+    EXPECT_EQ(focusAfterTab, second);
+    EXPECT_EQ(events_.log, (std::vector<std::string>{"tick", "destroyed"}))
+        << "a Tab raises no button click";
 }
 
 struct BoxCase {

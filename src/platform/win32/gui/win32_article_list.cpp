@@ -29,7 +29,8 @@ void addColumns(HWND list, const MainWindowDefinition& definition) {
 // No LVS_SHOWSELALWAYS: the highlight hides while the list lacks the focus. The header stays
 // clickable (no LVS_NOSORTHEADER) but nothing ever sorts: the rows are ours, in append order.
 Win32ArticleList::Win32ArticleList(HWND parent, int controlId,
-                                   const MainWindowDefinition& definition) {
+                                   const MainWindowDefinition& definition)
+    : parent_(parent) {
     const Geometry& place = definition.articleList.geometry;
     handle_ = CreateWindowExW(
         WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
@@ -44,23 +45,48 @@ Win32ArticleList::Win32ArticleList(HWND parent, int controlId,
     addColumns(handle_, definition);
 }
 
-// Growing the count without invalidating or scrolling keeps the selection and the view.
+// Each change of the control's row count redraws its scroll bar at once, which costs more
+// than everything else an append does, so the count changes once per dispatch instead.
 int Win32ArticleList::appendRow() {
     if (handle_ == nullptr || rows_.size() >= static_cast<std::size_t>(INT_MAX)) {
         return -1;
+    }
+    if (!catchUpPosted_) {
+        if (PostMessageW(parent_, kCatchUpMessage, 0, 0) == FALSE) {
+            return -1;
+        }
+        catchUpPosted_ = true;
     }
     try {
         rows_.emplace_back();
     } catch (const std::bad_alloc&) {
         return -1;
     }
-    const int count = static_cast<int>(rows_.size());
-    if (SendMessageW(handle_, LVM_SETITEMCOUNT, static_cast<WPARAM>(count),
-                     LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL) == 0) {
-        rows_.pop_back();
-        return -1;
+    return static_cast<int>(rows_.size()) - 1;
+}
+
+// Without invalidating everything or scrolling, the count change keeps the selection and the
+// view; redrawing is off meanwhile so that the control paints once. The scroll comes after,
+// when the control has taken the new count into its scroll range.
+void Win32ArticleList::catchUp() {
+    catchUpPosted_ = false;
+    const int rows = static_cast<int>(rows_.size());
+    if (handle_ == nullptr) {
+        return;
     }
-    return count - 1;
+    if (rows != controlRows_) {
+        SendMessageW(handle_, WM_SETREDRAW, FALSE, 0);
+        if (SendMessageW(handle_, LVM_SETITEMCOUNT, static_cast<WPARAM>(rows),
+                         LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL) != 0) {
+            controlRows_ = rows;
+        }
+        SendMessageW(handle_, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(handle_, nullptr, TRUE);
+    }
+    if (rowToShow_ >= 0 && shownByControl(rowToShow_)) {
+        SendMessageW(handle_, LVM_ENSUREVISIBLE, static_cast<WPARAM>(rowToShow_), FALSE);
+    }
+    rowToShow_ = -1;
 }
 
 void Win32ArticleList::setCellText(int row, int column, const Text& text) {
@@ -68,12 +94,19 @@ void Win32ArticleList::setCellText(int row, int column, const Text& text) {
         return;
     }
     rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = text;
-    SendMessageW(handle_, LVM_REDRAWITEMS, static_cast<WPARAM>(row), static_cast<LPARAM>(row));
+    if (shownByControl(row)) {
+        SendMessageW(handle_, LVM_REDRAWITEMS, static_cast<WPARAM>(row), static_cast<LPARAM>(row));
+    }
 }
 
 void Win32ArticleList::ensureRowVisible(int row) {
-    if (contains(row, 0)) {
+    if (!contains(row, 0)) {
+        return;
+    }
+    if (shownByControl(row) && !catchUpPosted_) {
         SendMessageW(handle_, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+    } else {
+        rowToShow_ = row;
     }
 }
 

@@ -144,6 +144,11 @@ LRESULT Win32MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_NOTIFY:
             return onNotify(*reinterpret_cast<const NMHDR*>(lParam), lParam);
+        case Win32ArticleList::kCatchUpMessage:
+            if (list_) {
+                list_->catchUp();
+            }
+            return 0;
         case WM_DESTROY:
             onDestroy();
             return 0;

@@ -24,10 +24,27 @@ std::unique_ptr<NativeMainWindow> Win32WindowSystem::createMainWindow(
     return Win32MainWindow::create(definition, events);
 }
 
+namespace {
+
+// Tab and Shift+Tab move the focus between the main window's tab stops; every other key goes
+// to its control unchanged, so the HTML view keeps its own keyboard handling.
+bool movedFocus(MSG& message) {
+    if (message.message != WM_KEYDOWN || message.wParam != VK_TAB || message.hwnd == nullptr) {
+        return false;
+    }
+    HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    return root != nullptr && IsDialogMessageW(root, &message) != FALSE;
+}
+
+}  // namespace
+
 // Ends with the WM_QUIT the main window posts when it is destroyed.
 void Win32WindowSystem::runMessageLoop() {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (movedFocus(message)) {
+            continue;
+        }
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
