@@ -97,9 +97,10 @@ bool saveWindowBitmap(HWND window, const std::string& path) {
     void* pixels = nullptr;
     HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    // The window paints itself, frame included, so nothing on top of it shows in the picture.
+    // Frame and controls are painted now, so the screen holds all of them.
+    RedrawWindow(window, nullptr, nullptr,
+                 RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     const bool copied =
-        PrintWindow(window, memory, 0) != FALSE ||
         BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY) != FALSE;
     GdiFlush();
     const int stride = ((width * 3 + 3) / 4) * 4;

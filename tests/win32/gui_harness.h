@@ -53,7 +53,7 @@ RECT rectInParent(HWND control);
 // The wide text of a window or control as code page 936.
 Text windowText(HWND window);
 
-// A picture of `window`, frame included, as a 24-bit BMP file; false on failure.
+// What the screen shows of `window`, frame included, as a 24-bit BMP file; false on failure.
 bool saveWindowBitmap(HWND window, const std::string& path);
 
 // Runs `action` once on every task-modal box (#32770) of this thread as soon as it is open,
