@@ -40,19 +40,18 @@ class HiddenSkinLibrary {
     static fs::path hidden() { return programDirectory() / "SkinH_EL.dll.hidden"; }
 };
 
+BOOL CALLBACK findVisibleFrame(HWND window, LPARAM out) {
+    if (IsWindowVisible(window) &&
+        (GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION) {
+        *reinterpret_cast<HWND*>(out) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 HWND visibleThreadWindow() {
     HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM out) -> BOOL {
-            if (IsWindowVisible(window) &&
-                (GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION) {
-                *reinterpret_cast<HWND*>(out) = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(GetCurrentThreadId(), findVisibleFrame, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
@@ -113,6 +112,26 @@ bool saveScreenBitmap(HWND window, const std::string& path) {
     return copied && out.good();
 }
 
+// What the timer saw of the running program, and where it saves the picture.
+Observed observed;
+std::string picturePath;
+int ticksSeen = 0;
+
+// A few ticks after the window shows, it is looked at, pictured and closed.
+void CALLBACK lookAtTheWindow(HWND, UINT, UINT_PTR, DWORD) {
+    HWND window = visibleThreadWindow();
+    if (window == nullptr || ++ticksSeen < 3) {
+        return;
+    }
+    ticksSeen = 0;
+    const LONG_PTR style = GetWindowLongPtrW(GetDlgItem(window, 1), GWL_STYLE);
+    observed.buttonOwnerDrawn = (style & BS_TYPEMASK) == BS_OWNERDRAW;
+    observed.background = staticBackground(window);
+    fs::create_directories(fs::path(picturePath).parent_path());
+    observed.saved = saveScreenBitmap(window, picturePath);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+}
+
 // Starts the program, waits for its window, looks at it, saves its picture and closes it.
 Observed runProgram(const std::string& picture) {
     NoShell shell;
@@ -121,24 +140,9 @@ Observed runProgram(const std::string& picture) {
     ApplicationSettings settings;
     settings.aggregatorBaseUrl = "http://127.0.0.1:9";
     Application application(services.platform(), steps, settings);
-    static Observed observed;
-    static std::string path;
     observed = {};
-    path = picture;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR, DWORD) {
-        static int ticks = 0;
-        HWND window = visibleThreadWindow();
-        if (window == nullptr || ++ticks < 3) {
-            return;
-        }
-        ticks = 0;
-        const LONG_PTR style = GetWindowLongPtrW(GetDlgItem(window, 1), GWL_STYLE);
-        observed.buttonOwnerDrawn = (style & BS_TYPEMASK) == BS_OWNERDRAW;
-        observed.background = staticBackground(window);
-        fs::create_directories(fs::path(path).parent_path());
-        observed.saved = saveScreenBitmap(window, path);
-        PostMessageW(window, WM_CLOSE, 0, 0);
-    });
+    picturePath = picture;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 300, lookAtTheWindow);
     EXPECT_EQ(application.run(), 0);
     KillTimer(nullptr, timer);
     return observed;
