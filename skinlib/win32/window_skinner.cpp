@@ -272,6 +272,59 @@ LRESULT CALLBACK listViewProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
+// The status bar is painted whole: its background, a separator after each part and the
+// parts' texts in the skin's colours and the bar's font.
+void paintStatusBar(HWND bar) {
+    const Resources& skin = *current;
+    PAINTSTRUCT paint{};
+    const HDC dc = BeginPaint(bar, &paint);
+    RECT client{};
+    GetClientRect(bar, &client);
+    const UniqueBrush fill(CreateSolidBrush(skin.colour(ColourRole::statusBackground)));
+    FillRect(dc, &client, fill.get());
+    const UniquePen edge(CreatePen(PS_SOLID, 1, skin.colour(ColourRole::frame)));
+    const HGDIOBJ oldPen = SelectObject(dc, edge.get());
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(bar, WM_GETFONT, 0, 0));
+    const HGDIOBJ oldFont = font != nullptr ? SelectObject(dc, font) : nullptr;
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, skin.colour(ColourRole::statusText));
+    const auto parts = static_cast<int>(SendMessageW(bar, SB_GETPARTS, 0, 0));
+    for (int part = 0; part < parts; ++part) {
+        RECT box{};
+        SendMessageW(bar, SB_GETRECT, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(&box));
+        MoveToEx(dc, box.right - 1, box.top + 2, nullptr);
+        LineTo(dc, box.right - 1, box.bottom - 2);
+        const auto length =
+            LOWORD(SendMessageW(bar, SB_GETTEXTLENGTHW, static_cast<WPARAM>(part), 0));
+        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+        SendMessageW(bar, SB_GETTEXTW, static_cast<WPARAM>(part),
+                     reinterpret_cast<LPARAM>(text.data()));
+        box.left += 4;
+        DrawTextW(dc, text.c_str(), -1, &box, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+    if (oldFont != nullptr) {
+        SelectObject(dc, oldFont);
+    }
+    SelectObject(dc, oldPen);
+    EndPaint(bar, &paint);
+}
+
+LRESULT CALLBACK statusBarProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                               DWORD_PTR data) {
+    static_cast<void>(data);
+    if (current != nullptr && message == WM_PAINT) {
+        paintStatusBar(window);
+        return 0;
+    }
+    if (current != nullptr && message == WM_ERASEBKGND) {
+        return 1;
+    }
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, statusBarProc, id);
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
 void setFont(HWND window, HFONT font) {
     if (font != nullptr) {
         SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -295,6 +348,7 @@ BOOL CALLBACK skinChild(HWND child, LPARAM) {
     } else if (kind == STATUSCLASSNAMEW) {
         SendMessageW(child, SB_SETBKCOLOR, 0,
                      static_cast<LPARAM>(skin.colour(ColourRole::statusBackground)));
+        SetWindowSubclass(child, statusBarProc, kSubclassId, 0);
         setFont(child, skin.font(FontRole::status));
     } else if (kind == WC_STATICW || kind == WC_EDITW || kind == WC_BUTTONW) {
         setFont(child, skin.font(FontRole::window));

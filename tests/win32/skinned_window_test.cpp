@@ -1,5 +1,10 @@
-#include <gtest/gtest.h>
+// commctrl.h builds on windows.h's types.
+// clang-format off
 #include <windows.h>
+#include <commctrl.h>
+// clang-format on
+
+#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
@@ -57,6 +62,7 @@ HWND visibleThreadWindow() {
 
 struct Observed {
     bool buttonOwnerDrawn = false;
+    COLORREF statusBar = CLR_INVALID;
     COLORREF background = CLR_INVALID;
     bool saved = false;
 };
@@ -112,6 +118,16 @@ bool saveScreenBitmap(HWND window, const std::string& path) {
     return copied && out.good();
 }
 
+// A point of the status bar's second part that no text reaches.
+COLORREF statusBarPixel(HWND window) {
+    RECT bar{};
+    GetWindowRect(FindWindowExW(window, nullptr, STATUSCLASSNAMEW, nullptr), &bar);
+    const HDC screen = GetDC(nullptr);
+    const COLORREF pixel = GetPixel(screen, bar.left + 650, (bar.top + bar.bottom) / 2);
+    ReleaseDC(nullptr, screen);
+    return pixel;
+}
+
 // What the timer saw of the running program, and where it saves the picture.
 Observed observed;
 std::string picturePath;
@@ -127,6 +143,7 @@ void CALLBACK lookAtTheWindow(HWND, UINT, UINT_PTR, DWORD) {
     const LONG_PTR style = GetWindowLongPtrW(GetDlgItem(window, 1), GWL_STYLE);
     observed.buttonOwnerDrawn = (style & BS_TYPEMASK) == BS_OWNERDRAW;
     observed.background = staticBackground(window);
+    observed.statusBar = statusBarPixel(window);
     fs::create_directories(fs::path(picturePath).parent_path());
     observed.saved = saveScreenBitmap(window, picturePath);
     PostMessageW(window, WM_CLOSE, 0, 0);
@@ -168,11 +185,13 @@ TEST(SkinnedWindow, TheWindowShowsTheEmbeddedSkinOnlyWhenTheLibraryIsThere) {
     EXPECT_TRUE(plain.saved);
     EXPECT_FALSE(plain.buttonOwnerDrawn);
     EXPECT_NE(plain.background, RGB(0xe4, 0xed, 0xe6));
+    EXPECT_NE(plain.statusBar, RGB(0x2c, 0x5a, 0x41));
 
     const Observed skinned = runProgram(HOTLIST_SKINNED_SHOT);
     EXPECT_TRUE(skinned.saved);
     EXPECT_TRUE(skinned.buttonOwnerDrawn);
     EXPECT_EQ(skinned.background, RGB(0xe4, 0xed, 0xe6));
+    EXPECT_EQ(skinned.statusBar, RGB(0x2c, 0x5a, 0x41));
     EXPECT_NE(contents(HOTLIST_SKINNED_SHOT), contents(HOTLIST_UNSKINNED_SHOT));
 }
 
