@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/constants.h"
+#include "synthetic_hotlist_page.h"
 #include "text/iconv_code_page_converter.h"
 #include "text/pcre2_regexp.h"
 #include "text/regex_object.h"
@@ -24,44 +25,12 @@ class NoCom : public ComLibrary {
     void CoUninitialize() override {}
 };
 
-// "深夜食堂：一碗面的温度" and "10万+" in code page 936.
-constexpr char kTitle[] =
-    "\xc9\xee\xd2\xb9\xca\xb3\xcc\xc3\xa3\xba\xd2\xbb\xcd\xeb\xc3\xe6\xb5\xc4\xce\xc2\xb6\xc8";
-constexpr char kReaders[] = "10\xcd\xf2+";
-
-// Markup a real page carries around its entries: other cells inside an entry, and blocks
-// between entries that hold no title cell.
-std::string filler(std::size_t bytes) {
-    std::string out;
-    while (out.size() < bytes) {
-        out += "<span class=\"tag\">\xc8\xc8\xce\xc4</span><i data-x=\"";
-        out += std::to_string(out.size());
-        out += "\"></i>\n";
-    }
-    return out;
-}
-
-// A code page 936 page in the aggregator's layout with `entries` article rows, each padded
-// to about `entryBytes`.
-std::string makePage(int entries, std::size_t entryBytes) {
-    const std::string inside = filler(entryBytes / 4);
-    const std::string between = filler(entryBytes / 2);
-    std::string page = "<html><body><table><tbody>\n";
-    for (int i = 1; i <= entries; ++i) {
-        page += "<tr><td>" + std::to_string(i) + "</td><td class=\"al\"><a href=\"/n/a" +
-                std::to_string(i) + "\" target=\"_blank\" rel=\"nofollow\" itemid=\"" +
-                std::to_string(1000 + i) + "\">" + kTitle + "</a></td>\r\n" + inside + "<td>" +
-                kReaders + "</td></tr>\n" + between;
-    }
-    return page + "</tbody></table></body></html>\n";
-}
-
 // The benchmark argument picks the page: 30 entries (about 10 KB), 1,000 entries (about
 // 2 MB), or 1 for a single entry whose title cell and readers cell lie 1 MB apart.
 const std::string& page(std::int64_t which) {
-    static const std::string small = makePage(30, 160);
-    static const std::string large = makePage(1000, 2300);
-    static const std::string longGap = makePage(1, 4 * 1024 * 1024);
+    static const std::string small = syntheticHotlistPage(30, 160);
+    static const std::string large = syntheticHotlistPage(1000, 2300);
+    static const std::string longGap = syntheticHotlistPage(1, 4 * 1024 * 1024);
     switch (which) {
         case 30:
             return small;

@@ -12,38 +12,11 @@
 #include "app/constants.h"
 #include "base/vbscript_regexp.h"
 #include "base/win32_com_library.h"
+#include "synthetic_hotlist_page.h"
 #include "text/regex_object.h"
 
 namespace hotlist {
 namespace {
-
-// "深夜食堂：一碗面的温度" and "10万+" in code page 936.
-constexpr char kTitle[] =
-    "\xc9\xee\xd2\xb9\xca\xb3\xcc\xc3\xa3\xba\xd2\xbb\xcd\xeb\xc3\xe6\xb5\xc4\xce\xc2\xb6\xc8";
-constexpr char kReaders[] = "10\xcd\xf2+";
-
-std::string filler(std::size_t bytes) {
-    std::string out;
-    while (out.size() < bytes) {
-        out += "<span class=\"tag\">\xc8\xc8\xce\xc4</span><i data-x=\"";
-        out += std::to_string(out.size());
-        out += "\"></i>\n";
-    }
-    return out;
-}
-
-std::string makePage(int entries, std::size_t entryBytes) {
-    const std::string inside = filler(entryBytes / 4);
-    const std::string between = filler(entryBytes / 2);
-    std::string page = "<html><body><table><tbody>\n";
-    for (int i = 1; i <= entries; ++i) {
-        page += "<tr><td>" + std::to_string(i) + "</td><td class=\"al\"><a href=\"/n/a" +
-                std::to_string(i) + "\" target=\"_blank\" rel=\"nofollow\" itemid=\"" +
-                std::to_string(1000 + i) + "\">" + kTitle + "</a></td>\r\n" + inside + "<td>" +
-                kReaders + "</td></tr>\n" + between;
-    }
-    return page + "</tbody></table></body></html>\n";
-}
 
 double nowMs() {
     LARGE_INTEGER counter{};
@@ -70,7 +43,7 @@ void timePage(const char* label, int entries, std::size_t entryBytes, int repeti
     Win32ComLibrary com;
     ScopedComInitialization scope(com);
     VbscriptRegExpFactory factory;
-    const Text page(makePage(entries, entryBytes));
+    const Text page(syntheticHotlistPage(entries, entryBytes));
     std::vector<double> times;
     int matches = 0;
     std::size_t groupBytes = 0;
