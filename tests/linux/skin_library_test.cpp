@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "library_sandbox_entry.h"
 #include "skin/embedded_skin.h"
 #include "skin/skin_attachment.h"
 #include "text/linux_skin_library_loader.h"
@@ -141,25 +142,10 @@ TEST(SkinLibrary, RefusesWithoutAWidgetApplication) {
     EXPECT_NE(attachDirectly(embeddedSkin()), 0);
 }
 
-enum class Entry { skinLibrary, libraryWithoutExport, textFile, directory, nothing };
+using Entry = SandboxEntry;
 
 void place(Entry entry, const fs::path& path) {
-    switch (entry) {
-        case Entry::skinLibrary:
-            fs::copy_file(HOTLIST_SKIN_LIBRARY, path);
-            break;
-        case Entry::libraryWithoutExport:
-            fs::copy_file(HOTLIST_NO_EXPORT_LIBRARY, path);
-            break;
-        case Entry::textFile:
-            std::ofstream(path) << "not a library\n";
-            break;
-        case Entry::directory:
-            fs::create_directory(path);
-            break;
-        case Entry::nothing:
-            break;
-    }
+    placeSandboxEntry(entry, path, HOTLIST_SKIN_LIBRARY, HOTLIST_NO_EXPORT_LIBRARY);
 }
 
 TEST(SkinLibrary, AttachmentThroughDlopenInASandbox) {

@@ -18,6 +18,7 @@
 #include "base/win32_skin_library_loader.h"
 #include "base/win32_system_directory.h"
 #include "exit_status.h"
+#include "library_sandbox_entry.h"
 #include "skin/embedded_skin.h"
 #include "skin/skin_attachment.h"
 #include "skin_texts.h"
@@ -157,23 +158,10 @@ TEST(Win32SkinLibrary, RefusesWhenTheThreadHasNoWindow) {
     EXPECT_NE(attachDirectly(embeddedSkin()), 0);
 }
 
-enum class Entry { skinLibrary, libraryWithoutExport, textFile, directory };
+using Entry = SandboxEntry;
 
 void place(Entry entry, const fs::path& path) {
-    switch (entry) {
-        case Entry::skinLibrary:
-            fs::copy_file(HOTLIST_SKIN_LIBRARY, path);
-            break;
-        case Entry::libraryWithoutExport:
-            fs::copy_file(HOTLIST_NO_EXPORT_LIBRARY, path);
-            break;
-        case Entry::textFile:
-            std::ofstream(path) << "not a library\r\n";
-            break;
-        case Entry::directory:
-            fs::create_directory(path);
-            break;
-    }
+    placeSandboxEntry(entry, path, HOTLIST_SKIN_LIBRARY, HOTLIST_NO_EXPORT_LIBRARY);
 }
 
 TEST(Win32SkinLibrary, AttachmentThroughLoadLibrary) {
