@@ -1,7 +1,7 @@
 // Times row appends in the main window's list, as a collection run makes them (append, four
 // cells, scroll to the row) without the pauses, for the owner-data list the program uses and
 // for a plain list view that stores the texts itself. Run by hand under wine64 or Windows:
-//   tools/wine-run list_append_timing.exe
+//   tools/wine-run list_append_timing.exe 100000 each
 #include <windows.h>
 // The system headers below build on windows.h.
 #include <commctrl.h>
@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "app/main_window_definition.h"
@@ -98,29 +99,26 @@ double insertItemMs(HWND parent, const hotlist::MainWindowDefinition& definition
 
 }  // namespace
 
-int main() {
+// list_append_timing.exe <rows> <end|each|insert>: one timing per run, so that a slow
+// configuration can be left out.
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: list_append_timing <rows> <end|each|insert>\n");
+        return 2;
+    }
+    const int rows = std::atoi(argv[1]);
+    const std::string mode = argv[2];
     OleInitialize(nullptr);
     hotlist::Win32WindowSystem windows;
     hotlist::RecordingEvents events;
     const auto definition = hotlist::mainWindowDefinition(windows.primaryScreenSize());
-    for (const int rows : {10000, 100000}) {
-        for (const bool dispatchEachRow : {false, true}) {
-            auto window = hotlist::Win32MainWindow::create(definition, events);
-            window->show();
-            const double elapsed = ownerDataMs(window->list(), rows, dispatchEachRow);
-            std::printf("%6d rows, owner-data, %-26s %9.1f ms (%7.2f us/row)\n", rows,
-                        dispatchEachRow ? "dispatching after each row" : "dispatching at the end",
-                        elapsed, 1000.0 * elapsed / rows);
-            std::fflush(stdout);
-        }
-    }
-    // The plain list view redraws on every insertion, so it is timed on fewer rows.
     auto window = hotlist::Win32MainWindow::create(definition, events);
     window->show();
-    const int plainRows = 1000;
-    const double plain = insertItemMs(window->handle(), definition, plainRows);
-    std::printf("%6d rows, LVM_INSERTITEM, %-23s %9.1f ms (%7.2f us/row)\n", plainRows,
-                "no dispatch", plain, 1000.0 * plain / plainRows);
+    const double elapsed = mode == "insert" ? insertItemMs(window->handle(), definition, rows)
+                                            : ownerDataMs(window->list(), rows, mode == "each");
+    std::fprintf(stderr, "%6d rows, %-6s %10.1f ms (%8.2f us/row)\n", rows, mode.c_str(), elapsed,
+                 1000.0 * elapsed / rows);
+    window.reset();
     OleUninitialize();
     return 0;
 }
