@@ -37,8 +37,8 @@ struct MainWindowDefinition {
     };
 
     Text title;
-    Geometry outer;          // position and size of the whole window, frame included
-    int clientWidth = 0;     // the client area inside the fixed single frame
+    Geometry outer;       // position and size of the whole window, frame included
+    int clientWidth = 0;  // the client area inside the fixed single frame
     int clientHeight = 0;
     std::array<Button, 3> buttons;
     Control timer;
@@ -53,7 +53,7 @@ struct MainWindowDefinition {
 
 // The report-style list of collected articles. Rows and columns are 0-based.
 class ArticleListView {
-public:
+  public:
     virtual ~ArticleListView() = default;
     // Index of the new empty last row; -1 when the list refuses it.
     virtual int appendRow() = 0;
@@ -68,7 +68,7 @@ public:
 
 // The embedded HTML view.
 class HtmlView {
-public:
+  public:
     virtual ~HtmlView() = default;
     // One navigation with the address and nothing else (no flags, frame, post data, headers).
     virtual void navigate(const Text& address) = 0;
@@ -76,7 +76,7 @@ public:
 
 // Events the main window raises on the GUI thread.
 class MainWindowEvents {
-public:
+  public:
     virtual ~MainWindowEvents() = default;
     virtual void onButtonClicked(int button) = 0;  // 1, 2 or 3
     virtual void onTimerTick() = 0;
@@ -90,7 +90,7 @@ public:
 
 // The platform's main window: made hidden with its controls shown and its timer running.
 class NativeMainWindow {
-public:
+  public:
     virtual ~NativeMainWindow() = default;
     virtual ArticleListView& articleList() = 0;
     virtual HtmlView& articleViewer() = 0;
@@ -103,7 +103,7 @@ inline constexpr int kMessageBoxIconStop = 16;
 inline constexpr int kMessageBoxIconInformation = 64;
 
 class WindowSystem {
-public:
+  public:
     virtual ~WindowSystem() = default;
     virtual ScreenSize primaryScreenSize() = 0;
     // Null when the window cannot be made.
@@ -121,7 +121,7 @@ public:
 
 // Opens an address in the user's default browser; failures are silent.
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
     virtual void openInBrowser(const Text& address) = 0;
 };

@@ -6,7 +6,7 @@ namespace hotlist {
 
 // The three places where start-up, window creation and exit hand over to skinning.
 class SkinHooks {
-public:
+  public:
     virtual ~SkinHooks() = default;
     // Start sequence, before the window exists: decides the skin library's path.
     virtual void locateSkinLibrary(const Text& path) = 0;

@@ -7,7 +7,7 @@ namespace hotlist {
 // zero, malformed or unconvertible input never fails a call (a replacement stands in), and
 // a call with no output and size 0 returns the size needed, terminator included.
 class CodePageConverter {
-public:
+  public:
     virtual ~CodePageConverter() = default;
     // Returns the number of UTF-16 units written (or needed), terminator included; 0 on failure.
     virtual int MultiByteToWideChar(unsigned codePage, const char* input, char16_t* output,

@@ -11,7 +11,7 @@ namespace {
 
 // Used until the platform installs its own: the box text goes to standard error.
 class StandardErrorSink final : public FatalStopSink {
-public:
+  public:
     void showErrorBox(const Text& caption, const Text& text) override {
         std::fprintf(stderr, "%s\n%s", caption.cStr(), text.cStr());
     }

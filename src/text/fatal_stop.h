@@ -8,7 +8,7 @@ namespace hotlist {
 
 // Where the fatal stop shows its box and ends the process; the platform layer provides it.
 class FatalStopSink {
-public:
+  public:
     virtual ~FatalStopSink() = default;
     // An error box with the given caption and text, the error icon and no owner window.
     virtual void showErrorBox(const Text& caption, const Text& text) = 0;

@@ -6,7 +6,7 @@ namespace hotlist {
 
 // The file-system and process queries the system makes of its platform.
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
     // True when a find-first-file lookup of the pattern finds any entry (files and
     // directories alike; wildcards act as a pattern).

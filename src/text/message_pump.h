@@ -6,7 +6,7 @@ namespace hotlist {
 
 // Waits on the GUI thread while the thread's events keep being dispatched.
 class MessagePump {
-public:
+  public:
     virtual ~MessagePump() = default;
     // Sleeps until the due time, dispatching every event that arrives meanwhile (handlers may
     // run nested). The due time is in 100 ns units: negative is relative to now, zero or

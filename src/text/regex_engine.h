@@ -10,7 +10,7 @@ namespace hotlist {
 // drives. Texts cross as code page 936. A failed write has no effect and a failed read gives
 // the empty value; nothing here throws.
 class RegExpSubMatches {
-public:
+  public:
     virtual ~RegExpSubMatches() = default;
     virtual int Count() = 0;
     // The group's text, empty for a group that took no part or an index out of range.
@@ -18,7 +18,7 @@ public:
 };
 
 class RegExpMatch {
-public:
+  public:
     virtual ~RegExpMatch() = default;
     virtual Text Value() = 0;
     // Null when the groups cannot be read.
@@ -26,7 +26,7 @@ public:
 };
 
 class RegExpMatchCollection {
-public:
+  public:
     virtual ~RegExpMatchCollection() = default;
     virtual int Count() = 0;
     // Null for an index out of range.
@@ -34,7 +34,7 @@ public:
 };
 
 class RegExpObject {
-public:
+  public:
     virtual ~RegExpObject() = default;
     virtual bool putIgnoreCase(bool value) = 0;
     virtual bool putMultiline(bool value) = 0;
@@ -48,7 +48,7 @@ public:
 
 // Creates platform RegExp objects; null when none can be made.
 class RegExpFactory {
-public:
+  public:
     virtual ~RegExpFactory() = default;
     virtual std::unique_ptr<RegExpObject> create() = 0;
 };

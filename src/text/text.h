@@ -11,7 +11,7 @@ namespace hotlist {
 
 // A code page 936 byte string that never holds a zero byte. Absent and empty are one value.
 class Text {
-public:
+  public:
     Text() = default;
     // Takes the bytes up to the first zero byte; a null pointer is the empty text.
     Text(const char* cString);  // NOLINT(google-explicit-constructor): literals read as texts
@@ -32,13 +32,13 @@ public:
 
     friend bool operator==(const Text&, const Text&) = default;
 
-private:
+  private:
     std::string bytes_;
 };
 
 // A length and that many bytes, zero bytes allowed. Absent and empty are one value.
 class Bytes {
-public:
+  public:
     Bytes() = default;
     explicit Bytes(std::string_view bytes);
     explicit Bytes(std::vector<std::uint8_t> bytes);
@@ -53,13 +53,13 @@ public:
 
     friend bool operator==(const Bytes&, const Bytes&) = default;
 
-private:
+  private:
     std::vector<std::uint8_t> bytes_;
 };
 
 // Texts addressed 1..elementCount; any other index ends the program through the fatal stop.
 class TextArray {
-public:
+  public:
     TextArray() = default;
     explicit TextArray(std::vector<Text> elements) : elements_(std::move(elements)) {}
 
@@ -72,7 +72,7 @@ public:
 
     friend bool operator==(const TextArray&, const TextArray&) = default;
 
-private:
+  private:
     std::vector<Text> elements_;
 };
 

@@ -10,7 +10,7 @@ namespace hotlist {
 // write reports success; a failed read gives the empty value (empty bytes, empty text, 0).
 // No exception and no platform error type crosses this interface.
 class HttpRequestObject {
-public:
+  public:
     virtual ~HttpRequestObject() = default;
     virtual bool SetTimeouts(int resolveMs, int connectMs, int sendMs, int receiveMs) = 0;
     virtual bool SetProxy(int setting, const Text& server) = 0;
@@ -28,7 +28,7 @@ public:
 
 // Creates request objects; null when none can be made.
 class HttpRequestFactory {
-public:
+  public:
     virtual ~HttpRequestFactory() = default;
     virtual std::shared_ptr<HttpRequestObject> create() = 0;
 };

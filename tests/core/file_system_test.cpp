@@ -9,7 +9,7 @@ namespace hotlist {
 namespace {
 
 class FakeFileSystem final : public FileSystem {
-public:
+  public:
     FakeFileSystem(Text executable, char separator)
         : executable_(std::move(executable)), separator_(separator) {}
 
@@ -22,7 +22,7 @@ public:
 
     std::vector<std::string> lookedUp;
 
-private:
+  private:
     Text executable_;
     char separator_;
 };

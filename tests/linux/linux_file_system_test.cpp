@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 
 // A fresh directory under the system's temporary directory, removed with its contents.
 class Sandbox : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         std::string pattern = (fs::temp_directory_path() / "hotlist-fs-XXXXXX").string();
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);

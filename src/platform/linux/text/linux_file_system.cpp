@@ -12,7 +12,7 @@ namespace {
 
 // Frees the match list of one glob(3) call.
 class GlobResult {
-public:
+  public:
     GlobResult() = default;
     ~GlobResult() { globfree(&matches_); }
     GlobResult(const GlobResult&) = delete;
@@ -23,7 +23,7 @@ public:
         return {matches_.gl_pathv, matches_.gl_pathc};
     }
 
-private:
+  private:
     glob_t matches_{};
 };
 

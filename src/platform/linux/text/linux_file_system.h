@@ -7,7 +7,7 @@ namespace hotlist {
 
 // File-system and process queries over glob(3) and /proc.
 class LinuxFileSystem final : public FileSystem {
-public:
+  public:
     // True when glob(3) matches any file or directory; wildcards act as a pattern.
     bool findFirstFile(const Text& pattern) override;
     // The target of /proc/self/exe, whatever its length; empty when it cannot be read.
