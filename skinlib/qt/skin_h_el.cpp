@@ -25,11 +25,7 @@ extern "C" __attribute__((visibility("default"))) std::int32_t SkinH_AttachRes(
     static_cast<void>(b);
     static_cast<void>(c);
     using hotlist::skinformat::SkinError;
-    if (data == nullptr || length <= 0) {
-        return static_cast<std::int32_t>(SkinError::tooShort);
-    }
-    const hotlist::skinformat::ParsedSkin parsed =
-        hotlist::skinformat::parseSkin(std::span(data, static_cast<std::size_t>(length)));
+    const hotlist::skinformat::ParsedSkin parsed = hotlist::skinformat::parseSkin(data, length);
     if (parsed.error != SkinError::none) {
         return static_cast<std::int32_t>(parsed.error);
     }

@@ -24,11 +24,7 @@ extern "C" std::int32_t __stdcall SkinH_AttachRes(const unsigned char* data, std
     static_cast<void>(b);
     static_cast<void>(c);
     using hotlist::skinformat::SkinError;
-    if (data == nullptr || length <= 0) {
-        return static_cast<std::int32_t>(SkinError::tooShort);
-    }
-    const hotlist::skinformat::ParsedSkin parsed =
-        hotlist::skinformat::parseSkin(std::span(data, static_cast<std::size_t>(length)));
+    const hotlist::skinformat::ParsedSkin parsed = hotlist::skinformat::parseSkin(data, length);
     if (parsed.error != SkinError::none) {
         return static_cast<std::int32_t>(parsed.error);
     }

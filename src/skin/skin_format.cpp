@@ -168,4 +168,11 @@ ParsedSkin parseSkin(std::span<const std::uint8_t> data) {
     return result;
 }
 
+ParsedSkin parseSkin(const unsigned char* data, std::int32_t length) {
+    if (data == nullptr || length <= 0) {
+        return {SkinError::tooShort, {}};
+    }
+    return parseSkin(std::span(data, static_cast<std::size_t>(length)));
+}
+
 }  // namespace hotlist::skinformat

@@ -102,6 +102,9 @@ struct ParsedSkin {
 
 // Validates the whole skin before reporting anything from it.
 ParsedSkin parseSkin(std::span<const std::uint8_t> data);
+// The same for a skin handed over as an address and a length, as the library export takes it;
+// a null address or a length below 1 is too short.
+ParsedSkin parseSkin(const unsigned char* data, std::int32_t length);
 
 // CRC-32 as in zlib and PNG (reflected polynomial 0xEDB88320).
 std::uint32_t crc32(std::span<const std::uint8_t> data);
