@@ -13,18 +13,30 @@ struct Range {
     [[nodiscard]] bool empty() const { return first >= end; }
 };
 
-// Walks `range` by characters from its first byte and reports every position at which
-// `sought` lies wholly inside the range; stops early when `onMatch` returns false.
-template <typename OnMatch>
-void walkMatches(std::string_view text, Range range, std::string_view sought, bool ignoreCase,
-                 OnMatch onMatch) {
-    std::size_t at = range.first;
-    while (at < range.end && range.end - at >= sought.size()) {
-        if (walk::matchesAt(text, at, sought, ignoreCase) && !onMatch(at)) {
-            return;
-        }
-        at += walk::charWidth(text, at);
+enum class Wanted { first, last };
+
+// Walks `range` by characters from its first byte and gives the 1-based position of the
+// first or last place at which `sought` lies wholly inside the range, or -1. An empty sought
+// text gives 1 whenever the range holds a byte, wherever it starts.
+int searchRange(std::string_view text, Range range, std::string_view sought, bool ignoreCase,
+                Wanted wanted) {
+    if (range.empty()) {
+        return -1;
     }
+    if (sought.empty()) {
+        return 1;
+    }
+    int found = -1;
+    for (std::size_t at = range.first; at < range.end && range.end - at >= sought.size();
+         at += walk::charWidth(text, at)) {
+        if (walk::matchesAt(text, at, sought, ignoreCase)) {
+            found = static_cast<int>(at) + 1;
+            if (wanted == Wanted::first) {
+                break;
+            }
+        }
+    }
+    return found;
 }
 
 std::size_t skippedBytes(int start) {
@@ -44,40 +56,19 @@ Range reverseRange(std::size_t length, int start) {
     return before > length ? Range{0, length} : Range{0, before};
 }
 
-int searchResult(Range range, std::string_view sought) {
-    return sought.empty() && !range.empty() ? 1 : -1;
-}
-
 }  // namespace
 
-// The first occurrence at or after `start` (0 or below: the whole text). An empty sought
-// text gives 1 whenever the range holds a byte, wherever it starts.
+// The first occurrence at or after `start` (0 or below: the whole text).
 int findText(const Text& text, const Text& sought, int start, bool ignoreCase) {
-    const Range range = forwardRange(text.view().size(), start);
-    if (sought.empty() || range.empty()) {
-        return searchResult(range, sought.view());
-    }
-    int found = -1;
-    walkMatches(text.view(), range, sought.view(), ignoreCase, [&](std::size_t at) {
-        found = static_cast<int>(at) + 1;
-        return false;
-    });
-    return found;
+    return searchRange(text.view(), forwardRange(text.view().size(), start), sought.view(),
+                       ignoreCase, Wanted::first);
 }
 
 // The last occurrence lying wholly before `start` (kFromEnd: the whole text). The walk
 // moves one character at a time, so overlapping occurrences count: the last one wins.
 int findTextReverse(const Text& text, const Text& sought, int start, bool ignoreCase) {
-    const Range range = reverseRange(text.view().size(), start);
-    if (sought.empty() || range.empty()) {
-        return searchResult(range, sought.view());
-    }
-    int found = -1;
-    walkMatches(text.view(), range, sought.view(), ignoreCase, [&](std::size_t at) {
-        found = static_cast<int>(at) + 1;
-        return true;
-    });
-    return found;
+    return searchRange(text.view(), reverseRange(text.view().size(), start), sought.view(),
+                       ignoreCase, Wanted::last);
 }
 
 }  // namespace hotlist
