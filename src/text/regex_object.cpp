@@ -1,7 +1,5 @@
 #include "text/regex_object.h"
 
-#include "text_texts.h"
-
 namespace hotlist {
 
 RegexObject::RegexObject(RegExpFactory& factory, ComLibrary& com) : factory_(factory), com_(com) {
@@ -23,8 +21,7 @@ bool RegexObject::create(const Text& pattern, const Text& subject, bool caseSens
     regex_.reset();
     matches_.reset();
     regex_ = factory_.create();
-    const Text expression =
-        replaceQuoteMarker ? replaceSubtext(pattern, texts::quoteMarker, "\"", true) : pattern;
+    const Text expression = replaceQuoteMarker ? withQuotes(pattern) : pattern;
     subject_ = subject;
     if (regex_ == nullptr) {
         return false;

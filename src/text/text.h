@@ -97,6 +97,9 @@ Text trimSpaces(const Text& text);
 Text toUpperCase(const Text& text);
 Text replaceSubtext(const Text& text, const Text& sought, const Text& replacement,
                     bool caseSensitive);
+// Every quote marker (texts::quoteMarker), which stands for a double quote inside a
+// literal, replaced by the double quote itself.
+Text withQuotes(const Text& text);
 TextArray splitText(const Text& text, const Text& separator);
 Text concatText(std::initializer_list<std::string_view> parts);
 template <typename... Parts>

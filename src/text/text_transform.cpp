@@ -5,6 +5,7 @@
 #include "text/allocation_guard.h"
 #include "text/text.h"
 #include "text/text_walk.h"
+#include "text_texts.h"
 
 namespace hotlist {
 namespace {
@@ -98,6 +99,10 @@ Text replaceSubtext(const Text& text, const Text& sought, const Text& replacemen
     }
     append(bytes.substr(copied));
     return Text(std::move(result));
+}
+
+Text withQuotes(const Text& text) {
+    return replaceSubtext(text, texts::quoteMarker, "\"", true);
 }
 
 // Each operand counts up to its first zero byte, as a text does.

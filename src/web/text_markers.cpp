@@ -2,8 +2,6 @@
 
 #include <cstdint>
 
-#include "text_texts.h"
-
 namespace hotlist {
 
 namespace {
@@ -20,10 +18,6 @@ int findSeparator(const Text& text, const Text& separator, int start, bool ignor
         return -1;  // nothing left to search
     }
     return findTextReverse(text, separator, static_cast<int>(before), ignoreCase);
-}
-
-Text withQuotes(const Text& marker) {
-    return replaceSubtext(marker, texts::quoteMarker, "\"", true);
 }
 
 }  // namespace
