@@ -10,13 +10,13 @@
 #include <utility>
 #include <vector>
 
+#include "call_log.h"
+#include "counting_com_library.h"
+
 namespace hotlist {
 namespace {
 
 using ::testing::ElementsAre;
-
-// Every call the fakes see, in order, as one line each.
-using CallLog = std::vector<std::string>;
 
 struct ScriptedMatch {
     std::string value;
@@ -137,29 +137,16 @@ class FakeFactory : public RegExpFactory {
     int created_ = 0;
 };
 
-class FakeCom : public ComLibrary {
-  public:
-    explicit FakeCom(CallLog& log) : log_(log) {}
-    void CoInitialize() override {
-        ++depth_;
-        log_.emplace_back("CoInitialize");
-    }
-    void CoUninitialize() override {
-        --depth_;
-        log_.emplace_back("CoUninitialize");
-    }
-    [[nodiscard]] int depth() const { return depth_; }
-
-  private:
-    CallLog& log_;
-    int depth_ = 0;
-};
+// How many CoInitialize calls are not yet balanced by a CoUninitialize.
+int comDepth(const CountingComLibrary& com) {
+    return com.initializeCount - com.uninitializeCount;
+}
 
 class RegexObjectTest : public ::testing::Test {
   protected:
     CallLog log;
     FakeFactory factory{log};
-    FakeCom com{log};
+    CountingComLibrary com{&log};
 };
 
 const std::vector<ScriptedMatch> kTwoMatches = {
@@ -191,7 +178,7 @@ TEST_F(RegexObjectTest, WritesSettingsThenPatternThenExecutesInOrder) {
         SCOPED_TRACE(c.name);
         CallLog localLog;
         FakeFactory localFactory(localLog);
-        FakeCom localCom(localLog);
+        CountingComLibrary localCom(&localLog);
         {
             RegexObject regex(localFactory, localCom);
             const bool ok = c.useDefaults ? regex.create("a(b)", "subject")
@@ -199,10 +186,10 @@ TEST_F(RegexObjectTest, WritesSettingsThenPatternThenExecutesInOrder) {
                                                          c.multiline, c.global);
             EXPECT_TRUE(ok);
         }
-        std::vector<std::string> expected = {"CoInitialize", "create object 1"};
+        std::vector<std::string> expected = {"CoInitialize()", "create object 1"};
         expected.insert(expected.end(), c.expectedWrites.begin(), c.expectedWrites.end());
         expected.insert(expected.end(), {"Pattern=a(b)", "Execute=subject", "release object 1",
-                                         "release collection", "CoUninitialize"});
+                                         "release collection", "CoUninitialize()"});
         EXPECT_EQ(localLog, expected);
     }
 }
@@ -294,7 +281,7 @@ TEST_F(RegexObjectTest, ReadsBeforeCreateAreEmpty) {
     EXPECT_EQ(regex.subMatchCount(), 0);
     EXPECT_EQ(regex.matchText(1), Text());
     EXPECT_EQ(regex.subMatchText(1, 1), Text());
-    EXPECT_THAT(log, ElementsAre("CoInitialize"));
+    EXPECT_THAT(log, ElementsAre("CoInitialize()"));
 }
 
 TEST_F(RegexObjectTest, ReplaceRunsOverTheStoredSubject) {
@@ -322,21 +309,21 @@ TEST_F(RegexObjectTest, NestedInstancesBalanceComAndReleaseBeforeUninitialising)
     {
         RegexObject outer(factory, com);
         outer.create("p", "s");
-        EXPECT_EQ(com.depth(), 1);
+        EXPECT_EQ(comDepth(com), 1);
         {
             RegexObject inner(factory, com);
-            EXPECT_EQ(com.depth(), 2);
+            EXPECT_EQ(comDepth(com), 2);
             inner.create("q", "t");
         }
-        EXPECT_EQ(com.depth(), 1);
+        EXPECT_EQ(comDepth(com), 1);
         EXPECT_EQ(outer.pattern(), Text("p"));
     }
-    EXPECT_EQ(com.depth(), 0);
-    EXPECT_EQ(std::count(log.begin(), log.end(), "CoInitialize"), 2);
-    EXPECT_EQ(std::count(log.begin(), log.end(), "CoUninitialize"), 2);
+    EXPECT_EQ(comDepth(com), 0);
+    EXPECT_EQ(std::count(log.begin(), log.end(), "CoInitialize()"), 2);
+    EXPECT_EQ(std::count(log.begin(), log.end(), "CoUninitialize()"), 2);
     // Each instance lets go of its platform objects before its CoUninitialize.
     EXPECT_THAT(std::vector<std::string>(log.end() - 3, log.end()),
-                ElementsAre("release object 1", "release collection", "CoUninitialize"));
+                ElementsAre("release object 1", "release collection", "CoUninitialize()"));
 }
 
 }  // namespace
