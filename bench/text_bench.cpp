@@ -2,6 +2,7 @@
 // so that the cost per byte can be seen to stay flat.
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <utility>
@@ -32,63 +33,53 @@ const Text& sampleText(int separatorIndex, int size) {
     return entry->second;
 }
 
-void setThroughput(benchmark::State& state, const Text& text) {
+// Runs `operation` over the sample text of the benchmark's separator and size; it is handed
+// the text and that separator.
+template <typename Operation>
+void overSample(benchmark::State& state, Operation operation) {
+    const int separator = static_cast<int>(state.range(0));
+    const Text& text = sampleText(separator, static_cast<int>(state.range(1)));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(operation(text, kSeparators[separator]));
+    }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * text.length());
 }
 
 // Seeks a text that never occurs, so the walk covers every byte.
 void BM_FindTextAbsent(benchmark::State& state) {
-    const Text& text =
-        sampleText(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(hotlist::findText(text, "Cookie: absent", 0, false));
-    }
-    setThroughput(state, text);
+    overSample(state, [](const Text& text, const char*) {
+        return hotlist::findText(text, "Cookie: absent", 0, false);
+    });
 }
 
 void BM_FindTextAbsentIgnoringCase(benchmark::State& state) {
-    const Text& text =
-        sampleText(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(hotlist::findText(text, "COOKIE: ABSENT", 0, true));
-    }
-    setThroughput(state, text);
+    overSample(state, [](const Text& text, const char*) {
+        return hotlist::findText(text, "COOKIE: ABSENT", 0, true);
+    });
 }
 
 void BM_FindTextReverseAbsent(benchmark::State& state) {
-    const Text& text =
-        sampleText(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(hotlist::findTextReverse(text, "Cookie: absent"));
-    }
-    setThroughput(state, text);
+    overSample(state, [](const Text& text, const char*) {
+        return hotlist::findTextReverse(text, "Cookie: absent");
+    });
 }
 
 void BM_SplitText(benchmark::State& state) {
-    const int separator = static_cast<int>(state.range(0));
-    const Text& text = sampleText(separator, static_cast<int>(state.range(1)));
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(hotlist::splitText(text, kSeparators[separator]));
-    }
-    setThroughput(state, text);
+    overSample(state, [](const Text& text, const char* separator) {
+        return hotlist::splitText(text, separator);
+    });
 }
 
 void BM_ReplaceSubtext(benchmark::State& state) {
-    const int separator = static_cast<int>(state.range(0));
-    const Text& text = sampleText(separator, static_cast<int>(state.range(1)));
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(hotlist::replaceSubtext(text, kSeparators[separator], "\"", true));
-    }
-    setThroughput(state, text);
+    overSample(state, [](const Text& text, const char* separator) {
+        return hotlist::replaceSubtext(text, separator, "\"", true);
+    });
 }
 
 void BM_ReplaceSubtextIgnoringCase(benchmark::State& state) {
-    const Text& text =
-        sampleText(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(hotlist::replaceSubtext(text, "set-cookie:", "", false));
-    }
-    setThroughput(state, text);
+    overSample(state, [](const Text& text, const char*) {
+        return hotlist::replaceSubtext(text, "set-cookie:", "", false);
+    });
 }
 
 void sizesAndSeparators(benchmark::internal::Benchmark* bench) {
