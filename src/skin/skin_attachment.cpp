@@ -33,8 +33,8 @@ void SkinAttachment::locateSkinLibrary(const Text& path) {
         return;
     }
     const Text fileName = loader_.skinLibraryFileName();
-    const char separator[] = {files_.pathSeparator(), '\0'};
-    const Text besideProgram = concatText(runDirectory(files_), separator, fileName);
+    const Text besideProgram =
+        concatText(runDirectory(files_), charFromCode(files_.pathSeparator()), fileName);
     if (fileExists(files_, besideProgram)) {
         skinLibraryPath_ = besideProgram;
     }
@@ -50,7 +50,7 @@ Text SkinAttachment::systemDirectoryWithSlash() {
     std::string buffer(blankText(kSystemDirectoryCapacity).view());
     files_.getSystemDirectory(buffer.data(), kSystemDirectoryCapacity);
     const Text directory(buffer.c_str());
-    const char separator[] = {files_.pathSeparator(), '\0'};
+    const Text separator = charFromCode(files_.pathSeparator());
     if (compareText(textRight(directory, 1), separator) != 0) {
         return concatText(directory, separator);
     }
