@@ -4,10 +4,10 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "fuzz_checks.h"
 #include "text/text.h"
 #include "web/cookie_strings.h"
 #include "web/unique_items.h"
@@ -15,16 +15,8 @@
 namespace {
 
 using hotlist::Text;
-
-void require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-void requireNoZeroByte(const Text& text) {
-    require(text.view().find('\0') == std::string_view::npos);
-}
+using hotlist::fuzz::require;
+using hotlist::fuzz::requireNoZeroByte;
 
 bool endsWith(const Text& text, std::string_view tail) {
     return text.view().size() >= tail.size() &&

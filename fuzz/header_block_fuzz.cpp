@@ -4,21 +4,17 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string_view>
 
+#include "fuzz_checks.h"
 #include "text/text.h"
 #include "web/header_block.h"
 
 namespace {
 
 using hotlist::Text;
-
-void require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
+using hotlist::fuzz::require;
+using hotlist::fuzz::requireNoZeroByte;
 
 // Whether the text ends in a CR LF that a character walk sees as two characters; a CR taken
 // along by a lead byte before it does not count.
@@ -35,7 +31,7 @@ bool endsInLineBreak(std::string_view bytes) {
 
 void checkNormalised(const Text& block) {
     const Text normalised = hotlist::normaliseHeaderBlock(block);
-    require(normalised.view().find('\0') == std::string_view::npos);
+    requireNoZeroByte(normalised);
     require(hotlist::normaliseHeaderBlock(normalised) == normalised);
     require(normalised.length() <= block.length());
     const hotlist::TextArray lines = hotlist::splitText(normalised, "\r\n");

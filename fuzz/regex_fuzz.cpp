@@ -2,21 +2,17 @@
 // nothing may crash, hang or read out of bounds, and the results must hang together.
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "fuzz_checks.h"
 #include "text/iconv_code_page_converter.h"
 #include "text/pcre2_regexp.h"
 #include "text/regex_object.h"
 
 namespace {
 
-void require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
+using hotlist::fuzz::require;
 
 class NoCom : public hotlist::ComLibrary {
   public:

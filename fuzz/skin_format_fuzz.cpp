@@ -1,21 +1,17 @@
 // Feeds arbitrary bytes to the skin reader, raw and with a repaired header so that the
 // records themselves are reached, and checks what must hold for any input.
 #include <cstdint>
-#include <cstdlib>
 #include <span>
 #include <vector>
 
+#include "fuzz_checks.h"
 #include "skin/skin_format.h"
 
 namespace {
 
 namespace skinformat = hotlist::skinformat;
 
-void require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
+using hotlist::fuzz::require;
 
 void putU32(std::vector<std::uint8_t>& out, std::size_t at, std::uint32_t value) {
     for (int i = 0; i < 4; ++i) {

@@ -2,27 +2,18 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "fuzz_checks.h"
 #include "text/text.h"
 
 namespace {
 
 using hotlist::Text;
-
-void require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
-
-void requireNoZeroByte(const Text& text) {
-    require(text.view().find('\0') == std::string_view::npos);
-    require(text.cStr()[text.length()] == '\0');
-}
+using hotlist::fuzz::require;
+using hotlist::fuzz::requireNoZeroByte;
 
 unsigned char fold(unsigned char byte) {
     return byte >= 'A' && byte <= 'Z' ? byte + 0x20 : byte;

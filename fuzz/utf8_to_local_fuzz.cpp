@@ -1,19 +1,15 @@
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string_view>
 
+#include "fuzz_checks.h"
 #include "text/code_page_conversion.h"
 #include "text/iconv_code_page_converter.h"
 #include "text/text.h"
 
 namespace {
 
-void require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
-}
+using hotlist::fuzz::require;
 
 // Well-formed UTF-8 by the Unicode table of valid byte sequences, written apart from the
 // converter so that the two can disagree.
