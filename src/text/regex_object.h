@@ -9,11 +9,11 @@
 namespace hotlist {
 
 // One regular expression run over one subject; matches and groups are read by 1-based number.
-class RegexObject {
+class RegexObject final {
   public:
     // Initialises COM on the calling thread; balanced once by the destructor.
     RegexObject(RegExpFactory& factory, ComLibrary& com);
-    virtual ~RegexObject();
+    ~RegexObject();
     RegexObject(const RegexObject&) = delete;
     RegexObject& operator=(const RegexObject&) = delete;
     RegexObject(RegexObject&&) = delete;
@@ -21,20 +21,20 @@ class RegexObject {
 
     // Sets up a fresh platform object and runs it over `subject`; true when it produced a
     // match collection, even an empty one.
-    virtual bool create(const Text& pattern, const Text& subject, bool caseSensitive = false,
-                        bool multiline = true, bool global = true, bool replaceQuoteMarker = false);
+    bool create(const Text& pattern, const Text& subject, bool caseSensitive = false,
+                bool multiline = true, bool global = true, bool replaceQuoteMarker = false);
     // The expression set on the platform object; empty before any create.
-    virtual Text pattern();
+    Text pattern();
     // The stored subject with the last create's matches replaced.
-    virtual Text replace(const Text& replacement);
+    Text replace(const Text& replacement);
     // Number of matches of the last create; 0 without a collection.
-    virtual int matchCount();
+    int matchCount();
     // Text of match n (from 1); empty when out of range.
-    virtual Text matchText(int n);
+    Text matchText(int n);
     // Text of group m (from 1) of match n (from 1); empty when out of range or unset.
-    virtual Text subMatchText(int n, int m);
+    Text subMatchText(int n, int m);
     // Number of capture groups, read from the first match; 0 when there is none.
-    virtual int subMatchCount();
+    int subMatchCount();
 
   private:
     std::unique_ptr<RegExpObject> regex_;
