@@ -1,6 +1,8 @@
 #include "web/unique_items.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 namespace hotlist {
 
@@ -10,13 +12,14 @@ constexpr std::uint8_t kFirstLeadByte = 0x81;
 constexpr std::uint8_t kCarriageReturn = 0x0D;
 constexpr std::uint8_t kLineFeed = 0x0A;
 
-// The length of the character starting at `index0` of `length` bytes.
-int characterLength(const std::uint8_t* bytes, int index0, int length) {
-    if (index0 + 1 >= length) {
+// The length of the character starting at `at`.
+std::size_t characterLength(std::string_view bytes, std::size_t at) {
+    if (at + 1 >= bytes.size()) {
         return 1;  // the last byte always stands alone
     }
-    const std::uint8_t byte = bytes[index0];
-    if (byte >= kFirstLeadByte || (byte == kCarriageReturn && bytes[index0 + 1] == kLineFeed)) {
+    const auto byte = static_cast<std::uint8_t>(bytes[at]);
+    const auto next = static_cast<std::uint8_t>(bytes[at + 1]);
+    if (byte >= kFirstLeadByte || (byte == kCarriageReturn && next == kLineFeed)) {
         return 2;
     }
     return 1;
@@ -44,13 +47,12 @@ Text joinUnique(const Text& text, const Text& separator, int mode) {
 }
 
 int splitCharacters(const Text& text, TextArray& characters) {
-    const Bytes bytes = textToBytes(text);
-    const int length = bytesLength(bytes);
+    const std::string_view bytes = text.view();
     characters = TextArray();
-    for (int index0 = 0; index0 < length;) {
-        const int size = characterLength(bytes.data(), index0, length);
-        appendElement(characters, bytesToText(bytesMid(bytes, index0 + 1, size)));
-        index0 += size;
+    for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t size = characterLength(bytes, at);
+        appendElement(characters, Text(bytes.substr(at, size)));
+        at += size;
     }
     return elementCount(characters);
 }
