@@ -1,5 +1,7 @@
 #include "web/cookie_strings.h"
 
+#include <string_view>
+
 #include "web/text_markers.h"
 #include "web/unique_items.h"
 
@@ -8,8 +10,7 @@ namespace hotlist {
 namespace {
 
 constexpr const char* kItemSeparator = "; ";
-constexpr const char* kDeletionMarker = "=deleted";
-constexpr int kDeletionMarkerLength = 8;
+constexpr std::string_view kDeletionMarker = "=deleted";
 
 // The cookie item of one "Set-Cookie: " line, without its attributes.
 Text returnedCookieItem(const Text& line) {
@@ -29,7 +30,7 @@ Text preparedCookieString(const Text& cookies) {
 }
 
 bool isDeletionMarker(const Text& item) {
-    return compareText(textRight(item, kDeletionMarkerLength), kDeletionMarker) == 0;
+    return item.view().ends_with(kDeletionMarker);
 }
 
 }  // namespace
