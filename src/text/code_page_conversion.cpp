@@ -1,10 +1,8 @@
 #include "text/code_page_conversion.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <limits>
 #include <string>
 #include <vector>
@@ -26,12 +24,8 @@ std::size_t wideStringLength(const char16_t* units) {
     return std::char_traits<char16_t>::length(units);
 }
 
-// The units as the platform lays them out in memory: low byte first.
+// The units as UTF-16LE bytes: low byte first.
 Bytes littleEndianBytes(const std::vector<char16_t>& units) {
-    if constexpr (std::endian::native == std::endian::little) {
-        const auto* first = reinterpret_cast<const std::uint8_t*>(units.data());
-        return Bytes(std::vector<std::uint8_t>(first, first + units.size() * 2));
-    }
     std::vector<std::uint8_t> bytes(units.size() * 2);
     for (std::size_t i = 0; i < units.size(); ++i) {
         bytes[2 * i] = static_cast<std::uint8_t>(units[i] & 0xFF);
@@ -44,14 +38,8 @@ Bytes littleEndianBytes(const std::vector<char16_t>& units) {
 // own with a zero high byte, so that the terminator is always a whole unit inside the copy.
 std::u16string terminatedUnits(const Bytes& wide) {
     const std::size_t length = static_cast<std::size_t>(wide.length());
-    std::u16string units((length + 1) / 2, u'\0');
     const std::uint8_t* bytes = wide.data();
-    if constexpr (std::endian::native == std::endian::little) {
-        if (length != 0) {
-            std::memcpy(units.data(), bytes, length);
-        }
-        return units;
-    }
+    std::u16string units((length + 1) / 2, u'\0');
     for (std::size_t i = 0; i < length / 2; ++i) {
         units[i] = static_cast<char16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
     }
