@@ -112,16 +112,3 @@ TEST(SkinnedWindow, TheWindowShowsTheEmbeddedSkinOnlyWhenTheLibraryIsThere) {
 
 }  // namespace
 }  // namespace hotlist
-
-int main(int argc, char** argv) {
-    // The web engine's sandbox cannot run as root, and the virtual display has no GPU.
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox --disable-gpu");
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
