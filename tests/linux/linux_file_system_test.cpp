@@ -1,11 +1,12 @@
 #include "text/linux_file_system.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
+
+#include "temporary_directory.h"
 
 namespace hotlist {
 namespace {
@@ -16,20 +17,18 @@ namespace fs = std::filesystem;
 class Sandbox : public testing::Test {
   protected:
     void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "hotlist-fs-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root_ = pattern;
+        ASSERT_FALSE(root_.empty());
         std::ofstream(root_ / "page.html") << "x";
         fs::create_directory(root_ / "skins");
         std::ofstream(root_ / "skins" / "blue.she") << "x";
     }
-    void TearDown() override { fs::remove_all(root_); }
 
     [[nodiscard]] Text path(const std::string& relative) const {
         return Text((root_ / relative).string());
     }
 
-    fs::path root_;
+    const TemporaryDirectory directory_{"hotlist-fs-"};
+    const fs::path root_ = directory_.path();
     LinuxFileSystem files_;
 };
 

@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QFont>
 #include <QPalette>
 #include <QStyle>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,6 +12,7 @@
 #include "library_sandbox_entry.h"
 #include "skin/embedded_skin.h"
 #include "skin/skin_attachment.h"
+#include "temporary_directory.h"
 #include "text/linux_skin_library_loader.h"
 #include "text/linux_system_directory.h"
 
@@ -44,25 +42,6 @@ class SandboxFileSystem final : public FileSystem {
 
   private:
     std::string systemDirectory_;
-};
-
-// A fresh directory per test, removed afterwards.
-class Sandbox {
-  public:
-    Sandbox() {
-        std::string pattern = (fs::temp_directory_path() / "skin_test_XXXXXX").string();
-        root_ = mkdtemp(pattern.data());
-    }
-    ~Sandbox() {
-        std::error_code error;
-        fs::remove_all(root_, error);
-    }
-    Sandbox(const Sandbox&) = delete;
-    Sandbox& operator=(const Sandbox&) = delete;
-    [[nodiscard]] const fs::path& root() const { return root_; }
-
-  private:
-    fs::path root_;
 };
 
 QApplication& application() {
@@ -164,10 +143,11 @@ TEST(SkinLibrary, AttachmentThroughDlopenInASandbox) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Sandbox sandbox;
-        fs::create_directory(sandbox.root() / "lib");
-        place(c.entry, sandbox.root() / "lib" / "libSkinH_EL.so");
-        SandboxFileSystem files((sandbox.root() / "lib").string());
+        const TemporaryDirectory sandbox("skin_test_");
+        ASSERT_FALSE(sandbox.path().empty());
+        fs::create_directory(sandbox.path() / "lib");
+        place(c.entry, sandbox.path() / "lib" / "libSkinH_EL.so");
+        SandboxFileSystem files((sandbox.path() / "lib").string());
         LinuxSkinLibraryLoader loader;
         unskinnedApplication();
         const QPalette before = QApplication::palette();
@@ -176,7 +156,7 @@ TEST(SkinLibrary, AttachmentThroughDlopenInASandbox) {
         skin.locateSkinLibrary(Text());
         EXPECT_EQ(
             skin.skinLibraryPath().view(),
-            c.entry == Entry::nothing ? "" : (sandbox.root() / "lib/libSkinH_EL.so").string());
+            c.entry == Entry::nothing ? "" : (sandbox.path() / "lib/libSkinH_EL.so").string());
         EXPECT_EQ(skin.attachEmbeddedSkin(), c.expected);
         EXPECT_EQ(QApplication::palette() != before, c.expected);
         EXPECT_EQ(app.styleSheet().isEmpty(), !c.expected);
@@ -185,11 +165,12 @@ TEST(SkinLibrary, AttachmentThroughDlopenInASandbox) {
 
 TEST(SkinLibrary, RelativePathWithSpacesResolvesFromTheCurrentDirectory) {
     QApplication& app = unskinnedApplication();
-    Sandbox sandbox;
-    fs::create_directory(sandbox.root() / "skins");
-    place(Entry::skinLibrary, sandbox.root() / "skins" / "libSkinH_EL.so");
+    const TemporaryDirectory sandbox("skin_test_");
+    ASSERT_FALSE(sandbox.path().empty());
+    fs::create_directory(sandbox.path() / "skins");
+    place(Entry::skinLibrary, sandbox.path() / "skins" / "libSkinH_EL.so");
     const fs::path previous = fs::current_path();
-    fs::current_path(sandbox.root());
+    fs::current_path(sandbox.path());
     SandboxFileSystem files("/nonexistent-system-directory");
     LinuxSkinLibraryLoader loader;
     SkinAttachment skin(files, loader, embeddedSkin());
