@@ -6,9 +6,11 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <fstream>
+#include <filesystem>
 #include <sstream>
 #include <stdexcept>
+
+#include "file_bytes.h"
 
 namespace hotlist::testing {
 namespace {
@@ -145,8 +147,7 @@ void DesktopPageServer::answer(int connection) {
 }
 
 std::string fixturePage(const std::string& name) {
-    std::ifstream file(std::string(HOTLIST_FIXTURE_DIR) + "/" + name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    return fileBytes(std::filesystem::path(HOTLIST_FIXTURE_DIR) / name);
 }
 
 }  // namespace hotlist::testing

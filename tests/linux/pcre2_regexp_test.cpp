@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "app/constants.h"
 #include "counting_com_library.h"
+#include "file_bytes.h"
 #include "regex_dialect_cases.h"
 #include "text/code_page_conversion.h"
 #include "text/iconv_code_page_converter.h"
@@ -27,11 +27,9 @@ class Pcre2RegExpTest : public ::testing::Test {
   protected:
     // A fixture page as the collection run sees it: UTF-8 turned into code page 936.
     Text fixturePage(const char* name) {
-        std::ifstream file(std::string(HOTLIST_FIXTURE_DIR) + "/" + name, std::ios::binary);
-        std::ostringstream bytes;
-        bytes << file.rdbuf();
-        EXPECT_FALSE(bytes.str().empty()) << name;
-        return utf8ToLocal(converter, Text(bytes.str()));
+        const std::string bytes = fileBytes(std::filesystem::path(HOTLIST_FIXTURE_DIR) / name);
+        EXPECT_FALSE(bytes.empty()) << name;
+        return utf8ToLocal(converter, Text(bytes));
     }
 
     IconvCodePageConverter converter;

@@ -2,12 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "file_bytes.h"
 #include "http/curl_http_request.h"
 #include "http/linux_com_library.h"
 #include "http_test_servers.h"
@@ -23,11 +22,6 @@ using ::testing::Not;
 
 constexpr const char* kUserAgentLine =
     "User-Agent: Mozilla/4.0 (compatible; MSIE 9.0; Windows NT 6.1)";
-
-std::string fileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::vector<std::string> linesStartingWith(const RecordedRequest& request,
                                            std::string_view prefix) {
