@@ -11,6 +11,7 @@
 
 #include "app/collection_steps.h"
 #include "app/platform.h"
+#include "call_log.h"
 
 namespace hotlist {
 
@@ -23,8 +24,8 @@ inline void PrintTo(const Text& text, std::ostream* out) {
 
 namespace hotlist::testing {
 
-// Everything the fakes did, in order, as short words ("create", "show", "box:..." ...).
-using CallLog = std::vector<std::string>;
+// The fakes log what they did, in order, as short words ("create", "show", "box" ...).
+using hotlist::CallLog;
 
 class FakeList final : public ArticleListView {
   public:
