@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "counting_com_library.h"
 #include "file_bytes.h"
 #include "http/curl_http_request.h"
-#include "http/linux_com_library.h"
 #include "http_test_servers.h"
 #include "web/web_request.h"
 
@@ -42,7 +42,8 @@ class WebRequestLoopbackTest : public ::testing::Test {
     }
 
     void TearDown() override {
-        EXPECT_EQ(com_.outstanding(), 0) << "CoInitialize and CoUninitialize do not balance";
+        EXPECT_EQ(com_.initializeCount, com_.uninitializeCount)
+            << "CoInitialize and CoUninitialize do not balance";
     }
 
     Bytes fetch(const std::string& url, const WebRequestOptions& options = {}) {
@@ -61,7 +62,7 @@ class WebRequestLoopbackTest : public ::testing::Test {
 
     LoopbackServers* servers_ = nullptr;
     CurlHttpRequestFactory factory_;
-    LinuxComLibrary com_;
+    CountingComLibrary com_;
 };
 
 // The collection run's call: a GET over HTTPS (the certificate is for another host and of no
@@ -75,7 +76,7 @@ TEST_F(WebRequestLoopbackTest, TheProgramsOwnCallSendsTheFourDefaultHeadersOnly)
     const Bytes body = fetch(url, options);
 
     EXPECT_EQ(asString(body), fileBytes(std::string(HOTLIST_FIXTURE_DIR) + "/hotlist_30.html"));
-    EXPECT_EQ(com_.initializeCount(), 1);
+    EXPECT_EQ(com_.initializeCount, 1);
     const RecordedRequest wire = received(LoopbackServer::https, target);
     EXPECT_EQ(wire.requestLine, "GET " + target + " HTTP/1.1");
     EXPECT_THAT(wire.headerLines,
