@@ -22,22 +22,11 @@ using ::testing::Not;
 
 constexpr int kIgnoreAllCertificateErrors = 0x3300;
 
-class CurlHttpRequestTest : public ::testing::Test {
+class CurlHttpRequestTest : public LoopbackServersTest {
   protected:
     void SetUp() override {
-        servers_ = testServers();
-        ASSERT_NE(servers_, nullptr) << "the loopback servers did not start";
+        LoopbackServersTest::SetUp();
         ASSERT_TRUE(request_.valid());
-    }
-
-    std::string hostLine(LoopbackServer server) const {
-        return "Host: 127.0.0.1:" + std::to_string(servers_->port(server));
-    }
-
-    RecordedRequest received(LoopbackServer server, std::string_view target) const {
-        const std::optional<RecordedRequest> recorded = servers_->lastRequest(server, target);
-        EXPECT_TRUE(recorded.has_value()) << "the server saw no request for " << target;
-        return recorded.value_or(RecordedRequest{});
     }
 
     bool get(const std::string& url) {
@@ -50,7 +39,6 @@ class CurlHttpRequestTest : public ::testing::Test {
         EXPECT_TRUE(request_.GetAllResponseHeaders().empty());
     }
 
-    LoopbackServers* servers_ = nullptr;
     CurlHttpRequest request_;
 };
 
@@ -299,16 +287,6 @@ TEST_F(CurlHttpRequestTest, ServerCredentialsGoAsBasicAuthorization) {
     EXPECT_EQ(received(LoopbackServer::http, target).header("Authorization"), "Basic Ym9iOnBhOnNz");
 }
 
-std::vector<std::string> linesNamed(const RecordedRequest& request, std::string_view prefix) {
-    std::vector<std::string> found;
-    for (const std::string& line : request.headerLines) {
-        if (line.starts_with(prefix)) {
-            found.push_back(line);
-        }
-    }
-    return found;
-}
-
 // Plain requests go to the proxy whole; HTTPS goes through a CONNECT tunnel. Either way the
 // proxy, and only the proxy, sees one Proxy-Authorization header.
 TEST_F(CurlHttpRequestTest, ProxyGetsTheCredentialsAndTheServerDoesNot) {
@@ -337,9 +315,9 @@ TEST_F(CurlHttpRequestTest, ProxyGetsTheCredentialsAndTheServerDoesNot) {
         const LoopbackServer origin = c.secure ? LoopbackServer::https : LoopbackServer::http;
         const std::string proxyTarget =
             c.secure ? "127.0.0.1:" + std::to_string(servers_->port(origin)) : url;
-        EXPECT_THAT(linesNamed(received(LoopbackServer::proxy, proxyTarget), "Proxy-"),
+        EXPECT_THAT(linesStartingWith(received(LoopbackServer::proxy, proxyTarget), "Proxy-"),
                     ElementsAreArray({"Proxy-Authorization: Basic YWxpY2U6czNjcmV0"}));
-        EXPECT_THAT(linesNamed(received(origin, target), "Proxy-"), IsEmpty());
+        EXPECT_THAT(linesStartingWith(received(origin, target), "Proxy-"), IsEmpty());
     }
 }
 

@@ -23,24 +23,8 @@ using ::testing::Not;
 constexpr const char* kUserAgentLine =
     "User-Agent: Mozilla/4.0 (compatible; MSIE 9.0; Windows NT 6.1)";
 
-std::vector<std::string> linesStartingWith(const RecordedRequest& request,
-                                           std::string_view prefix) {
-    std::vector<std::string> found;
-    for (const std::string& line : request.headerLines) {
-        if (line.starts_with(prefix)) {
-            found.push_back(line);
-        }
-    }
-    return found;
-}
-
-class WebRequestLoopbackTest : public ::testing::Test {
+class WebRequestLoopbackTest : public LoopbackServersTest {
   protected:
-    void SetUp() override {
-        servers_ = testServers();
-        ASSERT_NE(servers_, nullptr) << "the loopback servers did not start";
-    }
-
     void TearDown() override {
         EXPECT_EQ(com_.initializeCount, com_.uninitializeCount)
             << "CoInitialize and CoUninitialize do not balance";
@@ -50,17 +34,6 @@ class WebRequestLoopbackTest : public ::testing::Test {
         return WebRequest(factory_, com_, Text(url), options);
     }
 
-    RecordedRequest received(LoopbackServer server, std::string_view target) const {
-        const std::optional<RecordedRequest> recorded = servers_->lastRequest(server, target);
-        EXPECT_TRUE(recorded.has_value()) << "the server saw no request for " << target;
-        return recorded.value_or(RecordedRequest{});
-    }
-
-    std::string hostLine(LoopbackServer server) const {
-        return "Host: 127.0.0.1:" + std::to_string(servers_->port(server));
-    }
-
-    LoopbackServers* servers_ = nullptr;
     CurlHttpRequestFactory factory_;
     CountingComLibrary com_;
 };
