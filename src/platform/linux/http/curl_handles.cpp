@@ -22,12 +22,13 @@ class CurlGlobal {
     bool ready_;
 };
 
-}  // namespace
-
+// Starts libcurl once per process; false when it could not start.
 bool curlReady() {
     static const CurlGlobal global;
     return global.ready();
 }
+
+}  // namespace
 
 EasyHandle makeEasyHandle() {
     if (!curlReady()) {

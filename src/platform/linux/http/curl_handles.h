@@ -17,9 +17,6 @@ struct HeaderListFree {
 using EasyHandle = std::unique_ptr<CURL, EasyCleanup>;
 using HeaderList = std::unique_ptr<curl_slist, HeaderListFree>;
 
-// Starts libcurl once per process; false when it could not start.
-bool curlReady();
-
 // A fresh easy handle, null when libcurl is not ready or out of memory.
 EasyHandle makeEasyHandle();
 
