@@ -30,8 +30,7 @@ void resetState(iconv_t handle) {
     iconv(handle, nullptr, nullptr, nullptr, nullptr);
 }
 
-}  // namespace
-
+// The private-use character Windows gives a user-defined double-byte code, if it is one.
 std::optional<char16_t> userDefinedCharacter(unsigned char lead, unsigned char trail) {
     if (trail >= 0xA1 && trail <= 0xFE) {
         if (lead >= 0xAA && lead <= 0xAF) {
@@ -47,6 +46,8 @@ std::optional<char16_t> userDefinedCharacter(unsigned char lead, unsigned char t
     }
     return std::nullopt;
 }
+
+}  // namespace
 
 Cp936Codec::Cp936Codec() : decoder_(openIconv("UTF-16LE", "CP936")) {}
 

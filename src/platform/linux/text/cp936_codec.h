@@ -36,7 +36,4 @@ class Cp936Codec {
     std::vector<std::uint16_t> encodeTable_;
 };
 
-// The private-use character Windows gives a user-defined double-byte code, if it is one.
-std::optional<char16_t> userDefinedCharacter(unsigned char lead, unsigned char trail);
-
 }  // namespace hotlist
