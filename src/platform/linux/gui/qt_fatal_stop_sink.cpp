@@ -3,8 +3,8 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QMessageBox>
 
+#include "gui/plain_message_box.h"
 #include "gui/qt_text.h"
 
 namespace hotlist {
@@ -13,11 +13,8 @@ void QtFatalStopSink::showErrorBox(const Text& caption, const Text& text) {
     if (QApplication::instance() == nullptr) {
         return;
     }
-    QMessageBox box(QMessageBox::Critical, toQString(converter_, caption),
-                    toQString(converter_, text), QMessageBox::Ok);
-    box.setTextFormat(Qt::PlainText);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
+    showPlainMessageBox(QMessageBox::Critical, toQString(converter_, caption),
+                        toQString(converter_, text), nullptr);
 }
 
 // _exit skips every destructor and exit handler: nothing of the orderly shutdown runs.

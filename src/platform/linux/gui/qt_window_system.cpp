@@ -1,9 +1,9 @@
 #include "gui/qt_window_system.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QScreen>
 
+#include "gui/plain_message_box.h"
 #include "gui/qt_main_window.h"
 #include "gui/qt_text.h"
 
@@ -53,11 +53,8 @@ void QtWindowSystem::runMessageLoop() {
 void QtWindowSystem::messageBox(const Text& text, const Text& caption, int style,
                                 NativeMainWindow* owner) {
     auto* qtOwner = dynamic_cast<QtMainWindow*>(owner);
-    QMessageBox box(iconOf(style), toQString(converter_, caption), toQString(converter_, text),
-                    QMessageBox::Ok, qtOwner != nullptr ? &qtOwner->widget() : nullptr);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    showPlainMessageBox(iconOf(style), toQString(converter_, caption), toQString(converter_, text),
+                        qtOwner != nullptr ? &qtOwner->widget() : nullptr);
 }
 
 void QtWindowSystem::setBusyCursor(bool busy) {
