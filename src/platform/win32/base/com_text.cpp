@@ -3,6 +3,8 @@
 #include <cstring>
 #include <string>
 
+#include "base/wide_conversion.h"
+
 namespace hotlist {
 namespace {
 
@@ -14,25 +16,8 @@ HRESULT changeType(UniqueVariant& target, const VARIANT& source, VARTYPE type) {
 }  // namespace
 
 UniqueBstr bstrFromText(const Text& text) {
-    const int units = MultiByteToWideChar(CP_ACP, 0, text.cStr(), text.length(), nullptr, 0);
-    UniqueBstr result(SysAllocStringLen(nullptr, static_cast<UINT>(units)));
-    if (result.get() != nullptr && units > 0) {
-        MultiByteToWideChar(CP_ACP, 0, text.cStr(), text.length(), result.get(), units);
-    }
-    return result;
-}
-
-Text textFromWide(const wchar_t* wide, int length) {
-    if (wide == nullptr || length <= 0) {
-        return {};
-    }
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, wide, length, nullptr, 0, nullptr, nullptr);
-    if (bytes <= 0) {
-        return {};
-    }
-    std::string buffer(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide, length, buffer.data(), bytes, nullptr, nullptr);
-    return Text(std::string_view(buffer));
+    const std::wstring wide = wideFromText(text, CP_ACP);
+    return UniqueBstr(SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size())));
 }
 
 UniqueVariant variantFromText(const Text& text) {
@@ -81,7 +66,7 @@ UniqueVariant variantFromBytes(const Bytes& bytes) {
 
 Text textFromVariant(const VARIANT& value) {
     if (V_VT(&value) == VT_BSTR) {
-        return textFromWide(V_BSTR(&value), static_cast<int>(SysStringLen(V_BSTR(&value))));
+        return textFromWide(V_BSTR(&value), static_cast<int>(SysStringLen(V_BSTR(&value))), CP_ACP);
     }
     if (V_VT(&value) == VT_EMPTY || V_VT(&value) == VT_NULL) {
         return {};

@@ -9,8 +9,6 @@ namespace hotlist {
 // Texts cross into automation objects as BSTRs converted with the ANSI code page, which is
 // 936 on every machine the program targets, so code page 936 texts survive the round trip.
 UniqueBstr bstrFromText(const Text& text);
-// The ANSI code page form of `length` UTF-16 units; stops at a zero unit.
-Text textFromWide(const wchar_t* wide, int length);
 
 UniqueVariant variantFromText(const Text& text);
 UniqueVariant variantFromInt(int value);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "text/text.h"
+#include "base/wide_conversion.h"
 
 namespace hotlist {
 
@@ -10,8 +10,12 @@ namespace hotlist {
 // window system is driven through the wide entry points with an explicit conversion.
 inline constexpr unsigned kTextCodePage = 936;
 
-std::wstring wideFromCodePageText(const Text& text);
+inline std::wstring wideFromCodePageText(const Text& text) {
+    return wideFromText(text, kTextCodePage);
+}
 // Stops at the first zero unit; a negative length reads up to it.
-Text textFromWideUnits(const wchar_t* wide, int length = -1);
+inline Text textFromWideUnits(const wchar_t* wide, int length = -1) {
+    return textFromWide(wide, length, kTextCodePage);
+}
 
 }  // namespace hotlist

@@ -1,4 +1,4 @@
-#include "gui/wide_text.h"
+#include "base/wide_conversion.h"
 
 #include <windows.h>
 
@@ -6,19 +6,19 @@
 
 namespace hotlist {
 
-std::wstring wideFromCodePageText(const Text& text) {
+std::wstring wideFromText(const Text& text, unsigned codePage) {
     if (text.empty()) {
         return {};
     }
-    const int units = MultiByteToWideChar(kTextCodePage, 0, text.cStr(), text.length(), nullptr, 0);
+    const int units = MultiByteToWideChar(codePage, 0, text.cStr(), text.length(), nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(units > 0 ? units : 0), L'\0');
     if (units > 0) {
-        MultiByteToWideChar(kTextCodePage, 0, text.cStr(), text.length(), wide.data(), units);
+        MultiByteToWideChar(codePage, 0, text.cStr(), text.length(), wide.data(), units);
     }
     return wide;
 }
 
-Text textFromWideUnits(const wchar_t* wide, int length) {
+Text textFromWide(const wchar_t* wide, int length, unsigned codePage) {
     if (wide == nullptr) {
         return {};
     }
@@ -31,10 +31,10 @@ Text textFromWideUnits(const wchar_t* wide, int length) {
     }
     const int count = static_cast<int>(upToZero.size());
     const int bytes =
-        WideCharToMultiByte(kTextCodePage, 0, upToZero.data(), count, nullptr, 0, nullptr, nullptr);
+        WideCharToMultiByte(codePage, 0, upToZero.data(), count, nullptr, 0, nullptr, nullptr);
     std::string narrow(static_cast<std::size_t>(bytes > 0 ? bytes : 0), '\0');
     if (bytes > 0) {
-        WideCharToMultiByte(kTextCodePage, 0, upToZero.data(), count, narrow.data(), bytes, nullptr,
+        WideCharToMultiByte(codePage, 0, upToZero.data(), count, narrow.data(), bytes, nullptr,
                             nullptr);
     }
     return Text(std::move(narrow));
