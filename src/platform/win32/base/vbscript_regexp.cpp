@@ -1,5 +1,7 @@
 #include "base/vbscript_regexp.h"
 
+#include <memory>
+#include <optional>
 #include <utility>
 
 #include "base/com_text.h"
@@ -19,10 +21,14 @@ int readCount(IDispatch* object) {
     return value ? truncateToInteger(numberFromVariant(value->get())) : 0;
 }
 
-ComPtr<IDispatch> readItem(IDispatch* collection, int index0) {
-    const UniqueVariant index = variantFromInt(index0);
-    const auto value = invoke(collection, L"Item", DispatchCall::propertyGet, {&index});
-    return value ? dispatchFromVariant(value->get()) : ComPtr<IDispatch>();
+// The object a call gave back, in its wrapper; null when the call failed or gave no object.
+template <typename Wrapper>
+std::unique_ptr<Wrapper> wrapObject(const std::optional<UniqueVariant>& value) {
+    ComPtr<IDispatch> object = value ? dispatchFromVariant(value->get()) : ComPtr<IDispatch>();
+    if (!object) {
+        return nullptr;
+    }
+    return std::make_unique<Wrapper>(std::move(object));
 }
 
 bool write(IDispatch* object, const wchar_t* name, const UniqueVariant& value) {
@@ -48,12 +54,8 @@ class VbscriptMatch final : public RegExpMatch {
     explicit VbscriptMatch(ComPtr<IDispatch> object) : object_(std::move(object)) {}
     Text Value() override { return readText(object_.get(), L"Value"); }
     std::unique_ptr<RegExpSubMatches> SubMatches() override {
-        const auto value = invoke(object_.get(), L"SubMatches", DispatchCall::propertyGet);
-        ComPtr<IDispatch> groups = value ? dispatchFromVariant(value->get()) : ComPtr<IDispatch>();
-        if (!groups) {
-            return nullptr;
-        }
-        return std::make_unique<VbscriptSubMatches>(std::move(groups));
+        return wrapObject<VbscriptSubMatches>(
+            invoke(object_.get(), L"SubMatches", DispatchCall::propertyGet));
     }
 
   private:
@@ -65,11 +67,9 @@ class VbscriptMatchCollection final : public RegExpMatchCollection {
     explicit VbscriptMatchCollection(ComPtr<IDispatch> object) : object_(std::move(object)) {}
     int Count() override { return readCount(object_.get()); }
     std::unique_ptr<RegExpMatch> Item(int index0) override {
-        ComPtr<IDispatch> match = readItem(object_.get(), index0);
-        if (!match) {
-            return nullptr;
-        }
-        return std::make_unique<VbscriptMatch>(std::move(match));
+        const UniqueVariant index = variantFromInt(index0);
+        return wrapObject<VbscriptMatch>(
+            invoke(object_.get(), L"Item", DispatchCall::propertyGet, {&index}));
     }
 
   private:
@@ -90,12 +90,8 @@ class VbscriptRegExp final : public RegExpObject {
 
     std::unique_ptr<RegExpMatchCollection> Execute(const Text& subject) override {
         const UniqueVariant argument = variantFromText(subject);
-        const auto value = invoke(object_.get(), L"Execute", DispatchCall::method, {&argument});
-        ComPtr<IDispatch> matches = value ? dispatchFromVariant(value->get()) : ComPtr<IDispatch>();
-        if (!matches) {
-            return nullptr;
-        }
-        return std::make_unique<VbscriptMatchCollection>(std::move(matches));
+        return wrapObject<VbscriptMatchCollection>(
+            invoke(object_.get(), L"Execute", DispatchCall::method, {&argument}));
     }
 
     Text Replace(const Text& subject, const Text& replacement) override {
