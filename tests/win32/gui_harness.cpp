@@ -80,6 +80,8 @@ Text windowText(HWND window) {
     return textFromWideUnits(buffer);
 }
 
+// Wine's PrintWindow paints only the frame's own background, so the picture comes from the
+// screen.
 bool saveWindowBitmap(HWND window, const std::string& path) {
     RECT rect{};
     GetWindowRect(window, &rect);
@@ -118,6 +120,18 @@ bool saveWindowBitmap(HWND window, const std::string& path) {
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return copied && out.good();
+}
+
+COLORREF staticBackground(HWND window) {
+    const HDC dc = GetDC(window);
+    const auto brush = reinterpret_cast<HBRUSH>(
+        SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), 0));
+    ReleaseDC(window, dc);
+    LOGBRUSH described{};
+    if (brush == nullptr || GetObjectW(brush, sizeof described, &described) == 0) {
+        return CLR_INVALID;
+    }
+    return described.lbColor;
 }
 
 HWND findThreadBox() {

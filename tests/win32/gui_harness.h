@@ -56,6 +56,9 @@ Text windowText(HWND window);
 // What the screen shows of `window`, frame included, as a 24-bit BMP file; false on failure.
 bool saveWindowBitmap(HWND window, const std::string& path);
 
+// The colour of the brush `window` gives its static children; CLR_INVALID when it gives none.
+COLORREF staticBackground(HWND window);
+
 // Runs `action` once on every task-modal box (#32770) of this thread as soon as it is open,
 // from a thread timer; the box keeps dispatching while it waits.
 class BoxWatcher {

@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +17,7 @@
 #include "base/win32_skin_library_loader.h"
 #include "base/win32_system_directory.h"
 #include "exit_status.h"
+#include "gui_harness.h"
 #include "library_sandbox_entry.h"
 #include "skin/embedded_skin.h"
 #include "skin/skin_attachment.h"
@@ -74,18 +74,6 @@ LONG_PTR buttonType(HWND button) {
     return GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK;
 }
 
-COLORREF backgroundAnswer(const TestWindow& window) {
-    const HDC dc = GetDC(window.frame.get());
-    const auto brush = reinterpret_cast<HBRUSH>(
-        SendMessageW(window.frame.get(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), 0));
-    ReleaseDC(window.frame.get(), dc);
-    LOGBRUSH described{};
-    if (brush == nullptr || GetObjectW(brush, sizeof described, &described) == 0) {
-        return CLR_INVALID;
-    }
-    return described.lbColor;
-}
-
 // A fresh directory under the temporary folder, removed afterwards.
 class Sandbox {
   public:
@@ -122,11 +110,11 @@ TEST(Win32SkinLibrary, EmbeddedSkinColoursTheThreadsWindow) {
     ASSERT_NE(window.button, nullptr);
     ASSERT_NE(window.list, nullptr);
     ASSERT_EQ(GetWindowLongPtrW(window.frame.get(), GWL_STYLE) & WS_CAPTION, WS_CAPTION);
-    const COLORREF before = backgroundAnswer(window);
+    const COLORREF before = staticBackground(window.frame.get());
     ASSERT_EQ(attachDirectly(embeddedSkin()), 0);
 
-    EXPECT_NE(backgroundAnswer(window), before);
-    EXPECT_EQ(backgroundAnswer(window), RGB(0xe4, 0xed, 0xe6));
+    EXPECT_NE(staticBackground(window.frame.get()), before);
+    EXPECT_EQ(staticBackground(window.frame.get()), RGB(0xe4, 0xed, 0xe6));
     EXPECT_EQ(buttonType(window.button), BS_OWNERDRAW) << "the skin draws the buttons";
     EXPECT_EQ(ListView_GetBkColor(window.list), RGB(0xfb, 0xfd, 0xfb));
     EXPECT_EQ(ListView_GetTextColor(window.list), RGB(0x1b, 0x2b, 0x22));
@@ -146,10 +134,10 @@ TEST(Win32SkinLibrary, RefusedSkinLeavesTheWindowAlone) {
         damaged(good, 0, 'X'),
         damaged(good, 4, 9),
     };
-    const COLORREF before = backgroundAnswer(window);
+    const COLORREF before = staticBackground(window.frame.get());
     for (const Bytes& skin : bad) {
         EXPECT_NE(attachDirectly(skin), 0);
-        EXPECT_EQ(backgroundAnswer(window), before);
+        EXPECT_EQ(staticBackground(window.frame.get()), before);
         EXPECT_EQ(buttonType(window.button), BS_PUSHBUTTON);
     }
 }

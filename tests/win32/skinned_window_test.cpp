@@ -14,6 +14,7 @@
 #include "app/application.h"
 #include "app/platform_collection_steps.h"
 #include "gui/win32_platform_services.h"
+#include "gui_harness.h"
 
 namespace hotlist {
 namespace {
@@ -67,57 +68,6 @@ struct Observed {
     bool saved = false;
 };
 
-// The colour of the brush the window gives its static children.
-COLORREF staticBackground(HWND window) {
-    const HDC dc = GetDC(window);
-    const auto brush = reinterpret_cast<HBRUSH>(
-        SendMessageW(window, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), 0));
-    ReleaseDC(window, dc);
-    LOGBRUSH described{};
-    return brush != nullptr && GetObjectW(brush, sizeof described, &described) != 0
-               ? described.lbColor
-               : CLR_INVALID;
-}
-
-// The window as it shows on the screen, children included, as a 24-bit BMP file. Wine's
-// PrintWindow paints only the frame's own background, so the picture comes from the screen.
-bool saveScreenBitmap(HWND window, const std::string& path) {
-    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    const HDC screen = GetDC(nullptr);
-    const HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* pixels = nullptr;
-    const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
-    const HGDIOBJ previous = SelectObject(memory, bitmap);
-    const bool copied =
-        BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY) != FALSE;
-    GdiFlush();
-    const DWORD imageSize = static_cast<DWORD>(((width * 3 + 3) / 4) * 4 * height);
-    BITMAPFILEHEADER file{};
-    file.bfType = 0x4D42;
-    file.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-    file.bfSize = file.bfOffBits + imageSize;
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(&file), sizeof file);
-    out.write(reinterpret_cast<const char*>(&info.bmiHeader), sizeof(BITMAPINFOHEADER));
-    out.write(static_cast<const char*>(pixels), imageSize);
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return copied && out.good();
-}
-
 // A point of the status bar's second part that no text reaches.
 COLORREF statusBarPixel(HWND window) {
     RECT bar{};
@@ -145,7 +95,7 @@ void CALLBACK lookAtTheWindow(HWND, UINT, UINT_PTR, DWORD) {
     observed.background = staticBackground(window);
     observed.statusBar = statusBarPixel(window);
     fs::create_directories(fs::path(picturePath).parent_path());
-    observed.saved = saveScreenBitmap(window, picturePath);
+    observed.saved = saveWindowBitmap(window, picturePath);
     PostMessageW(window, WM_CLOSE, 0, 0);
 }
 
