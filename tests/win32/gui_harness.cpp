@@ -29,6 +29,14 @@ int RecordingEvents::count(const std::string& entry) const {
     return static_cast<int>(std::count(log.begin(), log.end(), entry));
 }
 
+void dispatchPending() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
 void pumpFor(int milliseconds) {
     pumpUntil([] { return false; }, milliseconds);
 }
@@ -42,11 +50,7 @@ bool pumpUntil(const std::function<bool()>& done, int timeoutMs) {
         }
         MsgWaitForMultipleObjects(
             0, nullptr, FALSE, static_cast<DWORD>(std::min<ULONGLONG>(end - now, 10)), QS_ALLINPUT);
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+        dispatchPending();
     }
     return true;
 }

@@ -39,6 +39,8 @@ class RecordingEvents final : public MainWindowEvents {
     std::function<void()> whenTicked;   // runs inside the tick event
 };
 
+// Dispatches every message already queued for the thread.
+void dispatchPending();
 // Dispatches the thread's messages for `milliseconds`.
 void pumpFor(int milliseconds);
 // Dispatches until `done` holds or `timeoutMs` passed; gives the final `done`.

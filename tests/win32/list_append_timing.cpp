@@ -36,14 +36,6 @@ hotlist::Text cell(int row, int column) {
     }
 }
 
-void dispatchPending() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-}
-
 // With `dispatchEachRow` the thread dispatches after every row, as a run's pause does, so
 // the control catches up and paints per row; without, once at the end.
 double ownerDataMs(hotlist::Win32ArticleList& list, int rows, bool dispatchEachRow) {
@@ -55,10 +47,10 @@ double ownerDataMs(hotlist::Win32ArticleList& list, int rows, bool dispatchEachR
         }
         list.ensureRowVisible(row);
         if (dispatchEachRow) {
-            dispatchPending();
+            hotlist::dispatchPending();
         }
     }
-    dispatchPending();
+    hotlist::dispatchPending();
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "gui/wide_text.h"
+#include "base/unique_handle.h"
 #include "gui_harness.h"
 
 namespace hotlist {
@@ -52,6 +52,8 @@ TEST(ProgramTest, StartsWithItsWindowAndEndsWithExitCodeZeroWhenClosed) {
     ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                nullptr, &startup, &process))
         << GetLastError();
+    const UniqueHandle program(process.hProcess);
+    const UniqueHandle mainThread(process.hThread);
     WindowSearch search{process.dwProcessId, nullptr};
     pumpUntil(
         [&] {
@@ -69,14 +71,12 @@ TEST(ProgramTest, StartsWithItsWindowAndEndsWithExitCodeZeroWhenClosed) {
         EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - 577) / 2);
         PostMessageW(search.found, WM_CLOSE, 0, 0);
     } else {
-        TerminateProcess(process.hProcess, 1);
+        TerminateProcess(program.get(), 1);
     }
-    ASSERT_EQ(WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0);
+    ASSERT_EQ(WaitForSingleObject(program.get(), 30000), WAIT_OBJECT_0);
     DWORD exitCode = 1;
-    GetExitCodeProcess(process.hProcess, &exitCode);
+    GetExitCodeProcess(program.get(), &exitCode);
     EXPECT_EQ(exitCode, 0u);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
 }
 
 }  // namespace
