@@ -1,15 +1,16 @@
 #include "http_test_servers.h"
 
-#include <cstdlib>
+#include <cstdint>
 #include <memory>
+#include <string>
 
 namespace hotlist {
 
 LoopbackServers* testServers() {
     static const std::unique_ptr<LoopbackServers> servers = [] {
-        const char* portsFile = std::getenv("HOTLIST_LOOPBACK_PORTS");
+        const std::string portsFile = fixturePortsFile();
         std::unique_ptr<LoopbackServers> found;
-        if (portsFile != nullptr && *portsFile != '\0') {
+        if (!portsFile.empty()) {
             found = LoopbackServers::attach(portsFile);
         }
         if (found) {

@@ -4,8 +4,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 namespace hotlist {
 
@@ -25,27 +23,6 @@ std::string shellQuoted(std::string_view text) {
 
 std::string scriptPath(std::string_view name) {
     return std::string(HOTLIST_LOOPBACK_SERVERS_DIR) + "/" + std::string(name);
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 std::size_t collect(char* data, std::size_t size, std::size_t count, void* out) {
@@ -78,47 +55,7 @@ std::optional<std::string> fetch(const std::string& url) {
     return body;
 }
 
-std::string escapedQueryValue(std::string_view value) {
-    std::unique_ptr<char, decltype(&curl_free)> escaped(
-        curl_easy_escape(nullptr, value.data(), static_cast<int>(value.size())), curl_free);
-    return escaped ? std::string(escaped.get()) : std::string();
-}
-
 }  // namespace
-
-RecordedRequest RecordedRequest::parse(std::string_view raw) {
-    RecordedRequest request;
-    const auto headEnd = raw.find("\r\n\r\n");
-    const std::string_view head = raw.substr(0, headEnd);
-    if (headEnd != std::string_view::npos) {
-        request.body = std::string(raw.substr(headEnd + 4));
-    }
-    std::size_t start = 0;
-    bool first = true;
-    while (start <= head.size()) {
-        const auto end = std::min(head.find("\r\n", start), head.size());
-        const std::string line(head.substr(start, end - start));
-        if (first) {
-            request.requestLine = line;
-            first = false;
-        } else {
-            request.headerLines.push_back(line);
-        }
-        start = end + 2;
-    }
-    return request;
-}
-
-std::optional<std::string> RecordedRequest::header(std::string_view name) const {
-    for (const std::string& line : headerLines) {
-        const auto colon = line.find(':');
-        if (colon != std::string::npos &&
-            equalsIgnoringCase(trimmed(std::string_view(line).substr(0, colon)), name)) {
-            return std::string(trimmed(std::string_view(line).substr(colon + 1)));
-        }
-    }
-    return std::nullopt;
-}
 
 std::unique_ptr<LoopbackServers> LoopbackServers::start(const LoopbackServerOptions& options) {
     std::string stateTemplate =
@@ -167,57 +104,40 @@ LoopbackServers::~LoopbackServers() {
 }
 
 bool LoopbackServers::readPorts(const std::string& portsFile) {
-    std::ifstream in(portsFile);
-    std::string line;
-    while (std::getline(in, line)) {
-        const auto equals = line.find('=');
-        if (equals == std::string::npos) {
-            continue;
-        }
-        const std::string key = line.substr(0, equals);
-        const int value = std::atoi(line.c_str() + equals + 1);
-        if (key == "http") {
-            http_ = value;
-        } else if (key == "https") {
-            https_ = value;
-        } else if (key == "proxy") {
-            proxy_ = value;
-        }
-    }
-    return http_ > 0 && https_ > 0 && proxy_ > 0;
+    ports_ = readLoopbackPorts(portsFile);
+    return ports_.complete();
 }
 
 int LoopbackServers::port(LoopbackServer server) const {
     switch (server) {
         case LoopbackServer::http:
-            return http_;
+            return ports_.http;
         case LoopbackServer::https:
-            return https_;
+            return ports_.https;
         case LoopbackServer::proxy:
-            return proxy_;
+            return ports_.proxy;
     }
     return 0;
 }
 
 std::string LoopbackServers::httpUrl(std::string_view path) const {
-    return "http://127.0.0.1:" + std::to_string(http_) + std::string(path);
+    return loopbackUrl("http", ports_.http, path);
 }
 
 std::string LoopbackServers::httpsUrl(std::string_view path) const {
-    return "https://127.0.0.1:" + std::to_string(https_) + std::string(path);
+    return loopbackUrl("https", ports_.https, path);
 }
 
 std::string LoopbackServers::proxyAddress() const {
-    return "127.0.0.1:" + std::to_string(proxy_);
+    return "127.0.0.1:" + std::to_string(ports_.proxy);
 }
 
 // Control routes are plain HTTP on every server; the HTTPS one is asked through TLS.
 std::optional<RecordedRequest> LoopbackServers::lastRequest(LoopbackServer server,
                                                             std::string_view target) const {
     const std::string scheme = server == LoopbackServer::https ? "https" : "http";
-    const std::string url = scheme + "://127.0.0.1:" + std::to_string(port(server)) +
-                            "/__last?target=" + escapedQueryValue(target);
-    const std::optional<std::string> raw = fetch(url);
+    const std::optional<std::string> raw =
+        fetch(loopbackUrl(scheme, port(server), lastRequestTarget(target)));
     if (!raw) {
         return std::nullopt;
     }

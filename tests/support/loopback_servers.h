@@ -6,19 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "loopback_exchange.h"
+
 namespace hotlist {
-
-// One request as a loopback server received it, byte for byte.
-struct RecordedRequest {
-    std::string requestLine;
-    std::vector<std::string> headerLines;  // wire order, without CR LF
-    std::string body;                      // as sent (chunked bodies keep their framing)
-
-    // Splits a raw request (head, blank line, body).
-    static RecordedRequest parse(std::string_view raw);
-    // The value of the first header of that name (ASCII case folded), trimmed; none if absent.
-    [[nodiscard]] std::optional<std::string> header(std::string_view name) const;
-};
 
 struct LoopbackServerOptions {
     std::string fixturesDir;          // served by the last path segment
@@ -58,9 +48,7 @@ class LoopbackServers {
     bool readPorts(const std::string& portsFile);
 
     std::string stateDir_;  // empty when attached
-    int http_ = 0;
-    int https_ = 0;
-    int proxy_ = 0;
+    LoopbackPorts ports_;
 };
 
 }  // namespace hotlist

@@ -16,7 +16,7 @@
 #include "gui/win32_main_window.h"
 #include "gui/win32_platform_services.h"
 #include "gui_harness.h"
-#include "loopback_ports.h"
+#include "loopback_exchange.h"
 
 namespace hotlist {
 namespace {
@@ -153,7 +153,7 @@ int rowCount(Win32MainWindow* window) {
 // The program as shipped, minus the browser and the aggregator: a button collects the
 // fixture page from the loopback server, a click shows a row, closing ends the run.
 TEST(CollectionRunTest, ButtonFillsRowsFromThePageAndAClickNavigatesToTheRowsLink) {
-    const LoopbackPorts ports = loopbackPorts();
+    const LoopbackPorts ports = readLoopbackPorts(fixturePortsFile());
     if (ports.http == 0) {
         GTEST_SKIP() << "the loopback servers fixture is not running";
     }

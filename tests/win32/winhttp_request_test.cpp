@@ -8,40 +8,11 @@
 #include <vector>
 
 #include "com_session.h"
-#include "loopback_ports.h"
+#include "loopback_exchange.h"
 #include "web/web_request.h"
 
 namespace hotlist {
 namespace {
-
-// The request as the server read it off the wire: request line, header lines, body.
-struct WireRequest {
-    std::string requestLine;
-    std::vector<std::string> headers;
-    std::string body;
-};
-
-WireRequest parseWire(const std::string& raw) {
-    WireRequest request;
-    const auto headEnd = raw.find("\r\n\r\n");
-    const std::string head = raw.substr(0, headEnd);
-    request.body = headEnd == std::string::npos ? "" : raw.substr(headEnd + 4);
-    std::size_t start = 0;
-    while (start <= head.size()) {
-        const auto end = head.find("\r\n", start);
-        const std::string line = head.substr(start, end - start);
-        if (request.requestLine.empty()) {
-            request.requestLine = line;
-        } else {
-            request.headers.push_back(line);
-        }
-        if (end == std::string::npos) {
-            break;
-        }
-        start = end + 2;
-    }
-    return request;
-}
 
 class WinHttpExchange : public ComTest {
   protected:
@@ -54,24 +25,23 @@ class WinHttpExchange : public ComTest {
     }
 
     // What the server received for `target`, fetched from its control route.
-    WireRequest received(int port, const std::string& target) {
+    RecordedRequest received(int port, const std::string& target) {
         const std::shared_ptr<HttpRequestObject> request = factory_.create();
-        EXPECT_TRUE(request->Open(
-            "GET", Text(loopbackUrl("http", port, "/__last?target=" + percentEncoded(target))),
-            false));
+        EXPECT_TRUE(request->Open("GET", Text(loopbackUrl("http", port, lastRequestTarget(target))),
+                                  false));
         EXPECT_TRUE(request->Send(Text()));
         EXPECT_EQ(request->Status(), 200) << "nothing recorded for " << target;
-        return parseWire(std::string(request->ResponseBody().view()));
+        return RecordedRequest::parse(request->ResponseBody().view());
     }
 
-    LoopbackPorts ports_ = loopbackPorts();
+    LoopbackPorts ports_ = readLoopbackPorts(fixturePortsFile());
     WinHttpRequestFactory factory_;
 };
 
 // The transport adds its own Host and Connection lines; every other line is ours.
-std::vector<std::string> ownHeaders(const WireRequest& wire) {
+std::vector<std::string> ownHeaders(const RecordedRequest& wire) {
     std::vector<std::string> own;
-    for (const std::string& line : wire.headers) {
+    for (const std::string& line : wire.headerLines) {
         if (!line.starts_with("Host:") && !line.starts_with("Connection:")) {
             own.push_back(line);
         }
@@ -84,7 +54,7 @@ TEST_F(WinHttpExchange, ProgramsOwnCallSendsExactlyTheFourDefaultHeadersInOrder)
     const Bytes body = WebRequest(factory_, com_, Text(url), {});
     EXPECT_EQ(body.view(), "hello from the loopback server\n");
 
-    const WireRequest wire = received(ports_.http, "/fixed?case=own-call");
+    const RecordedRequest wire = received(ports_.http, "/fixed?case=own-call");
     EXPECT_EQ(wire.requestLine, "GET /fixed?case=own-call HTTP/1.1");
     const std::vector<std::string> expected = {
         "Accept: */*",
@@ -157,7 +127,7 @@ TEST_F(WinHttpExchange, PostSendsBytesWithTheContentTypeDefault) {
     options.postBytes = Bytes(std::string_view(payload));
     WebRequest(factory_, com_, Text(http("/echo?case=post-bytes")), options);
 
-    const WireRequest wire = received(ports_.http, "/echo?case=post-bytes");
+    const RecordedRequest wire = received(ports_.http, "/echo?case=post-bytes");
     EXPECT_EQ(wire.requestLine, "POST /echo?case=post-bytes HTTP/1.1");
     EXPECT_EQ(wire.body, payload);
     const std::vector<std::string> own = ownHeaders(wire);
@@ -173,7 +143,7 @@ TEST_F(WinHttpExchange, TextBodyAndExtraHeadersGoOutAsGiven) {
     options.extraHeaders = "X-First: 1\r\nConnection: keep-alive\r\nx-second: two";
     WebRequest(factory_, com_, Text(http("/echo?case=put-text")), options);
 
-    const WireRequest wire = received(ports_.http, "/echo?case=put-text");
+    const RecordedRequest wire = received(ports_.http, "/echo?case=put-text");
     EXPECT_EQ(wire.requestLine, "PUT /echo?case=put-text HTTP/1.1");
     EXPECT_EQ(wire.body, "name=value&x=1");
     const std::vector<std::string> own = ownHeaders(wire);
@@ -254,7 +224,7 @@ TEST_F(WinHttpExchange, ProxyGetsTheRequestWithBasicCredentials) {
     EXPECT_EQ(WebRequest(factory_, com_, Text(url), options).view(),
               "hello from the loopback server\n");
 
-    const WireRequest wire = received(ports_.proxy, url);
+    const RecordedRequest wire = received(ports_.proxy, url);
     EXPECT_EQ(wire.requestLine, "GET " + url + " HTTP/1.1");
     const std::vector<std::string> own = ownHeaders(wire);
     EXPECT_NE(std::find(own.begin(), own.end(), "Proxy-Authorization: Basic dXNlcjpwYSBzcw=="),
