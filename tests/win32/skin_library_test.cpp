@@ -22,6 +22,7 @@
 #include "skin/embedded_skin.h"
 #include "skin/skin_attachment.h"
 #include "skin_texts.h"
+#include "temporary_directory.h"
 
 namespace hotlist {
 namespace {
@@ -73,26 +74,6 @@ TestWindow makeWindow() {
 LONG_PTR buttonType(HWND button) {
     return GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK;
 }
-
-// A fresh directory under the temporary folder, removed afterwards.
-class Sandbox {
-  public:
-    Sandbox() {
-        root_ =
-            fs::temp_directory_path() / ("hotlist-skin-" + std::to_string(GetCurrentProcessId()));
-        fs::create_directories(root_);
-    }
-    ~Sandbox() {
-        std::error_code error;
-        fs::remove_all(root_, error);
-    }
-    Sandbox(const Sandbox&) = delete;
-    Sandbox& operator=(const Sandbox&) = delete;
-    [[nodiscard]] const fs::path& root() const { return root_; }
-
-  private:
-    fs::path root_;
-};
 
 std::int32_t attachDirectly(const Bytes& skin) {
     Win32SkinLibraryLoader loader;
@@ -167,8 +148,9 @@ TEST(Win32SkinLibrary, AttachmentThroughLoadLibrary) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const TestWindow window = makeWindow();
-        Sandbox sandbox;
-        const fs::path library = sandbox.root() / "SkinH_EL.dll";
+        const TemporaryDirectory sandbox("hotlist-skin-");
+        ASSERT_FALSE(sandbox.path().empty());
+        const fs::path library = sandbox.path() / "SkinH_EL.dll";
         place(c.entry, library);
         Win32FileSystem files;
         Win32SkinLibraryLoader loader;
