@@ -4,13 +4,13 @@
 #include <windows.h>
 
 #include <cctype>
-#include <fstream>
-#include <iterator>
+#include <filesystem>
 #include <string>
 
 #include "app/constants.h"
 #include "base/win32_code_page_converter.h"
 #include "com_session.h"
+#include "file_bytes.h"
 #include "regex_dialect_cases.h"
 #include "text/code_page_conversion.h"
 #include "text/regex_object.h"
@@ -53,10 +53,8 @@ INSTANTIATE_TEST_SUITE_P(Table, VbscriptDialect, testing::ValuesIn(regex_dialect
 
 // A fixture page as the collection run sees it: UTF-8 converted to code page 936.
 Text fixturePage(const char* name) {
-    std::ifstream file(std::string(HOTLIST_FIXTURES_DIR) + "/" + name, std::ios::binary);
-    EXPECT_TRUE(file.good()) << name;
-    const std::string utf8((std::istreambuf_iterator<char>(file)),
-                           std::istreambuf_iterator<char>());
+    const std::string utf8 = fileBytes(std::filesystem::path(HOTLIST_FIXTURE_DIR) / name);
+    EXPECT_FALSE(utf8.empty()) << name;
     Win32CodePageConverter converter;
     return utf8ToLocal(converter, Text(utf8));
 }

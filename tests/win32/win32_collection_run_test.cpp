@@ -4,15 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/application.h"
 #include "app/platform_collection_steps.h"
+#include "file_bytes.h"
 #include "gui/win32_main_window.h"
 #include "gui/win32_platform_services.h"
 #include "gui_harness.h"
@@ -131,10 +130,7 @@ class Script {
 };
 
 std::vector<std::string> fixtureLinks(const std::string& file) {
-    std::ifstream in(std::filesystem::path(HOTLIST_FIXTURES_DIR) / file, std::ios::binary);
-    std::stringstream page;
-    page << in.rdbuf();
-    const std::string text = page.str();
+    const std::string text = fileBytes(std::filesystem::path(HOTLIST_FIXTURE_DIR) / file);
     const std::regex link(R"re(<td class="al"><a href="([^"]*)")re", std::regex::icase);
     std::vector<std::string> links;
     for (auto match = std::sregex_iterator(text.begin(), text.end(), link);
